@@ -24,14 +24,14 @@ const char *kindName(ScriptedModal::Kind kind)
 
 void ScriptedModal::answerMessage(QMessageBox::StandardButton button)
 {
-    Answer a{Kind::Message};
+    Answer a(Kind::Message);
     a.button = button;
     answers_.push_back(std::move(a));
 }
 
 void ScriptedModal::answerOpenFile(const QString &path)
 {
-    Answer a{Kind::OpenFile};
+    Answer a(Kind::OpenFile);
     if (!path.isEmpty())
         a.paths << path;
     answers_.push_back(std::move(a));
@@ -39,14 +39,14 @@ void ScriptedModal::answerOpenFile(const QString &path)
 
 void ScriptedModal::answerOpenFiles(const QStringList &paths)
 {
-    Answer a{Kind::OpenFiles};
+    Answer a(Kind::OpenFiles);
     a.paths = paths;
     answers_.push_back(std::move(a));
 }
 
 void ScriptedModal::answerSaveFile(const QString &path, int filterIndex)
 {
-    Answer a{Kind::SaveFile};
+    Answer a(Kind::SaveFile);
     if (!path.isEmpty())
         a.paths << path;
     a.filterIndex = filterIndex;
@@ -55,7 +55,7 @@ void ScriptedModal::answerSaveFile(const QString &path, int filterIndex)
 
 void ScriptedModal::answerDirectory(const QString &path)
 {
-    Answer a{Kind::Directory};
+    Answer a(Kind::Directory);
     if (!path.isEmpty())
         a.paths << path;
     answers_.push_back(std::move(a));
@@ -63,21 +63,21 @@ void ScriptedModal::answerDirectory(const QString &path)
 
 void ScriptedModal::answerFont(std::optional<QFont> font)
 {
-    Answer a{Kind::Font};
+    Answer a(Kind::Font);
     a.font = std::move(font);
     answers_.push_back(std::move(a));
 }
 
 void ScriptedModal::answerColor(std::optional<QColor> color)
 {
-    Answer a{Kind::Color};
+    Answer a(Kind::Color);
     a.color = std::move(color);
     answers_.push_back(std::move(a));
 }
 
 void ScriptedModal::answerDialog(std::function<void(QDialog &)> handler)
 {
-    Answer a{Kind::Dialog};
+    Answer a(Kind::Dialog);
     a.handler = std::move(handler);
     answers_.push_back(std::move(a));
 }

@@ -53,6 +53,7 @@ public:
 
 private:
     struct Answer {
+        explicit Answer(Kind k) : kind(k) {}
         Kind kind;
         QMessageBox::StandardButton button = QMessageBox::Cancel;
         QStringList paths;
