@@ -1,0 +1,49 @@
+#include "platform/stored_owner_name.h"
+
+#include "platform/reg_file.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace ombre::reg {
+namespace {
+
+std::string environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+} // namespace
+
+std::string userStoreFilePath()
+{
+    if (std::string path = environment("OMBRELUNAIRE_REGISTRY_FILE"); !path.empty())
+        return path;
+    // The XDG rule: a relative XDG_CONFIG_HOME is to be ignored.
+    std::string folder = environment("XDG_CONFIG_HOME");
+    if (folder.empty() || folder.front() != '/') {
+        const std::string home = environment("HOME");
+        if (home.empty())
+            return std::string();
+        folder = home + "/.config";
+    }
+    return folder + "/Morvandel/Ombrelunaire.reg";
+}
+
+std::string readStoredOwnerName(const std::string &storeFilePath)
+{
+    if (storeFilePath.empty())
+        return std::string();
+    std::ifstream file(storeFilePath, std::ios::binary);
+    if (!file)
+        return std::string();
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const ParseResult parsed = parse(bytes);
+    const Key *root = parsed.document.find("HKEY_CURRENT_USER\\Software\\Morvandel\\Ombrelunaire");
+    const Value *owner = root ? root->find("OwnerName") : nullptr;
+    return owner && owner->type == RegSz ? owner->text : std::string();
+}
+
+} // namespace ombre::reg
