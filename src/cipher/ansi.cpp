@@ -31,9 +31,9 @@ std::optional<unsigned char> ansiByte(char32_t cp)
     return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; empty on a malformed, overlong or surrogate
-// sequence.
-std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t &pos)
+} // namespace
+
+std::optional<char32_t> NextUtf8CodePoint(std::string_view s, std::size_t &pos)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = byte(pos);
@@ -66,6 +66,8 @@ std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t &pos)
     return cp;
 }
 
+namespace {
+
 void appendUtf8(std::string &out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -96,7 +98,7 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8)
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto cp = nextCodePoint(utf8, pos);
+        const auto cp = NextUtf8CodePoint(utf8, pos);
         if (!cp)
             return std::nullopt;
         const auto b = ansiByte(*cp);
@@ -119,7 +121,7 @@ std::string AnsiToUtf8(std::string_view ansi)
 bool IsValidUtf8(std::string_view bytes)
 {
     for (std::size_t pos = 0; pos < bytes.size();)
-        if (!nextCodePoint(bytes, pos))
+        if (!NextUtf8CodePoint(bytes, pos))
             return false;
     return true;
 }

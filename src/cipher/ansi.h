@@ -19,6 +19,10 @@ std::string AnsiToUtf8(std::string_view ansi);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Decodes the UTF-8 character at `pos` and moves `pos` past it; empty (and `pos` unchanged) on a
+// malformed, overlong, surrogate or truncated sequence. `pos` must be inside `text`.
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t &pos);
+
 // Texts stored in a container header or owner name: Windows-1252 when every character fits
 // (what older containers hold), otherwise the UTF-8 bytes themselves.
 std::string EncodeHeaderText(std::string_view utf8);

@@ -1,0 +1,168 @@
+#include "cipher/container.h"
+
+#include "cipher/ansi.h"
+#include "cipher/text_routines.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace ombre {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+Bytes seal(ContainerContent type, std::string_view name, std::string_view owner,
+           std::string_view content, std::string_view password = "Lune")
+{
+    CipherState cipher;
+    CipherKeyGuard guard(cipher);
+    CipherSetKey(cipher, password);
+    return SealContainer(cipher, type, name, owner, bytesOf(content));
+}
+
+ContainerResult open(const Bytes &container, OpenedContainer &opened,
+                     std::string_view password = "Lune")
+{
+    CipherState cipher;
+    CipherKeyGuard guard(cipher);
+    CipherSetKey(cipher, password);
+    return OpenContainer(cipher, container, opened);
+}
+
+TEST(ContainerWriter, PlainTextDocumentHeaderBytes)
+{
+    const Bytes sealed = seal(ContainerContent::Document, "a.txt", "", "Salut");
+    const Bytes expected = {0x0C, 0x50, 0x43, 0x31, 0x02, 0x00, 0x00, 0x05,
+                            'a' ^ 'Q', '.' ^ 'u', 't' ^ 'a', 'x' ^ 'r', 't' ^ 'v'};
+    ASSERT_EQ(sealed.size(), expected.size() + 5);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), sealed.begin()));
+}
+
+TEST(ContainerWriter, BodyFollowsHeaderAndHoldsOwnerThenContent)
+{
+    const Bytes sealed = seal(ContainerContent::File, "lettre.rtf", "Jean", "{\\rtf1}");
+    EXPECT_EQ(sealed[0], 17);
+    EXPECT_EQ(sealed[5], 1);
+    EXPECT_EQ(sealed[6], 4);
+    EXPECT_EQ(sealed[7], 10);
+    ASSERT_EQ(sealed.size(), 18u + 4 + 7);
+
+    // The body is one stream from offset 18: the owner name, then the content.
+    CipherState cipher;
+    CipherSetKey(cipher, "Lune");
+    CipherBeginStream(cipher);
+    Bytes body(sealed.begin() + 18, sealed.end());
+    CipherDecryptBuffer(cipher, body);
+    EXPECT_EQ(body, bytesOf("Jean{\\rtf1}"));
+}
+
+TEST(Container, RoundTripsNamesOwnersAndContents)
+{
+    struct Case { ContainerContent type; std::string name, owner, content; };
+    const std::string big(100000, 'x');
+    for (const Case &c : {Case{ContainerContent::Document, "lettre.rtf", "Hélène Côté", "{\\rtf1 Bonjour}"},
+                          Case{ContainerContent::File, "photo.jpg", "", big},
+                          Case{ContainerContent::File, "vide.bin", "Jean", ""},
+                          Case{ContainerContent::File, "Łódź.txt", "Ewa Łęcka", "zażółć"}}) {
+        const Bytes sealed = seal(c.type, c.name, c.owner, c.content);
+        const std::size_t owner = FitOwnerName(c.owner).size();
+        EXPECT_EQ(sealed.size(), 1 + sealed[0] + owner + c.content.size()) << c.name;
+        OpenedContainer opened;
+        ASSERT_EQ(open(sealed, opened), ContainerResult::Ok) << c.name;
+        EXPECT_EQ(opened.header.ContentType, static_cast<std::uint8_t>(c.type));
+        EXPECT_EQ(DecodeHeaderText(opened.header.SourceName), c.name);
+        EXPECT_EQ(DecodeHeaderText(opened.ownerName), c.owner);
+        EXPECT_EQ(opened.content, bytesOf(c.content)) << c.name;
+    }
+}
+
+TEST(Container, WrongPasswordOpensWithoutErrorAndTheOwnerFailsItsCheck)
+{
+    const Bytes sealed = seal(ContainerContent::File, "a.txt", "Jean Dupont", "secret", "Lune");
+    OpenedContainer opened;
+    ASSERT_EQ(open(sealed, opened, "lune"), ContainerResult::Ok);
+    EXPECT_NE(opened.content, bytesOf("secret"));
+    EXPECT_EQ(CheckedOwnerText(opened.ownerName), "Inconnue");
+    OpenedContainer right;
+    ASSERT_EQ(open(sealed, right, "Lune"), ContainerResult::Ok);
+    EXPECT_EQ(CheckedOwnerText(right.ownerName), "Jean Dupont");
+}
+
+TEST(Container, PiecesOfAnySizeGiveTheWholeBufferResult)
+{
+    std::mt19937 random(5);
+    std::string content(50000, '\0');
+    for (char &c : content)
+        c = static_cast<char>(random());
+    const Bytes whole = seal(ContainerContent::File, "data.bin", "Marie", content);
+
+    for (int round = 0; round < 20; ++round) {
+        const auto pieceSize = [&] { return 1 + random() % (round < 10 ? 7 : 4000); };
+        CipherState cipher;
+        CipherSetKey(cipher, "Lune");
+        ContainerWriter writer(cipher, ContainerContent::File, "data.bin", "Marie");
+        Bytes written = writer.start();
+        for (std::size_t pos = 0; pos < content.size();) {
+            const std::size_t take = std::min(content.size() - pos, pieceSize());
+            Bytes piece(content.begin() + pos, content.begin() + pos + take);
+            writer.seal(piece);
+            written.insert(written.end(), piece.begin(), piece.end());
+            pos += take;
+        }
+        ASSERT_EQ(written, whole);
+
+        CipherSetKey(cipher, "Lune");
+        ContainerReader reader(cipher);
+        std::string read;
+        for (std::size_t pos = 0; pos < whole.size();) {
+            const std::size_t take = std::min(whole.size() - pos, pieceSize());
+            Bytes piece(whole.begin() + pos, whole.begin() + pos + take);
+            const auto out = reader.feed(piece);
+            read.append(out.begin(), out.end());
+            pos += take;
+        }
+        ASSERT_EQ(reader.finish(), ContainerResult::Ok);
+        EXPECT_EQ(reader.ownerName(), "Marie");
+        ASSERT_EQ(read, content);
+    }
+}
+
+TEST(FitSourceName, ShortensOverlongNamesKeepingTheExtension)
+{
+    const std::string longStem(300, 'e');
+    EXPECT_EQ(FitSourceName(longStem + ".txt"), std::string(244, 'e') + ".txt");
+    // Windows-1252 counts characters; a UTF-8 name counts bytes and is never cut inside one.
+    std::string accented;
+    for (int i = 0; i < 260; ++i)
+        accented += "é";
+    EXPECT_EQ(FitSourceName(accented + ".rtf").size(), kMaxSourceNameBytes);
+    std::string polish;
+    for (int i = 0; i < 200; ++i)
+        polish += "ł";
+    const std::string fitted = FitSourceName(polish + ".txt");
+    EXPECT_LE(fitted.size(), kMaxSourceNameBytes);
+    EXPECT_TRUE(IsValidUtf8(fitted));
+    EXPECT_TRUE(fitted.ends_with(".txt"));
+
+    const Bytes sealed = seal(ContainerContent::File, longStem + ".txt", "", "x");
+    EXPECT_EQ(sealed[0], 255);
+}
+
+TEST(FitOwnerName, CutsAtTwoHundredFiftyFiveCharacters)
+{
+    EXPECT_EQ(FitOwnerName(std::string(300, 'a')).size(), 255u);
+    std::string euros;
+    for (int i = 0; i < 300; ++i)
+        euros += "€";
+    EXPECT_EQ(FitOwnerName(euros), std::string(255, '\x80'));
+    std::string polish;
+    for (int i = 0; i < 200; ++i)
+        polish += "ł";
+    EXPECT_EQ(FitOwnerName(polish).size(), 254u);
+}
+
+} // namespace
+} // namespace ombre
