@@ -1,0 +1,78 @@
+#pragma once
+// The formatting that RTF and a QTextDocument share, in RTF's own units, with the conversions
+// both ways. The reader and the writer go through these, so a property survives a write and a
+// read exactly when it is listed here.
+//
+// How a document represents them (what the editor's commands should produce):
+// - indents and paragraph spacing are QTextBlockFormat margins in pixels at 96 per inch
+//   (1 px = 15 twips = 0.75 pt); the first-line indent is textIndent();
+// - a bulleted paragraph is a block in a QTextList of style ListDisc; the reader gives its lists
+//   an indent of 0 so that the block's own left margin places the text. The writer also accepts
+//   lists and blocks with indent levels and adds them to the left indent;
+// - font sizes are point sizes, kept to the half point RTF can hold.
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextListFormat>
+
+class QTextBlock;
+class QTextDocument;
+
+namespace ombre::rtf {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+int twipsFromPixels(double pixels);
+double pixelsFromTwips(int twips);
+
+enum class ListKind { None, Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
+
+struct TabStop
+{
+    int position = 0; // twips
+    QTextOption::TabType type = QTextOption::LeftTab;
+    friend bool operator==(const TabStop &, const TabStop &) = default;
+};
+
+struct ParagraphProperties
+{
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftIndent = 0; // all in twips
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    QList<TabStop> tabs;
+    ListKind list = ListKind::None;
+
+    friend bool operator==(const ParagraphProperties &, const ParagraphProperties &) = default;
+
+    QTextBlockFormat blockFormat() const;
+    static ParagraphProperties of(const QTextBlock &block);
+};
+
+struct CharacterProperties
+{
+    QString family;
+    int halfPoints = 24;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    QColor colour;     // invalid: automatic (the text colour of the system)
+    QColor background; // invalid: none
+    QTextCharFormat::VerticalAlignment verticalAlignment = QTextCharFormat::AlignNormal;
+
+    friend bool operator==(const CharacterProperties &, const CharacterProperties &) = default;
+
+    QTextCharFormat charFormat() const;
+    // `defaults` supplies the family and size a format leaves to the document.
+    static CharacterProperties of(const QTextCharFormat &format, const QFont &defaults);
+};
+
+QTextListFormat::Style listStyle(ListKind kind);
+ListKind listKind(QTextListFormat::Style style);
+
+} // namespace ombre::rtf
