@@ -1,5 +1,7 @@
 #include "platform/modal.h"
 
+#include "platform/font_color_dialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -84,6 +86,11 @@ public:
         return chosen;
     }
 
+    std::optional<FontChoice> fontAndColor(QWidget *parent, const FontChoice &initial, const QString &title) override
+    {
+        return runFontColorDialog(parent, initial, title);
+    }
+
     std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) override
     {
         const QColor chosen = QColorDialog::getColor(initial, parent, title);
@@ -118,6 +125,14 @@ ModalSeam *&current()
 }
 
 } // namespace
+
+std::optional<FontChoice> ModalSeam::fontAndColor(QWidget *parent, const FontChoice &initial, const QString &title)
+{
+    const std::optional<QFont> chosen = font(parent, initial.font, title);
+    if (!chosen)
+        return std::nullopt;
+    return FontChoice{*chosen, initial.color};
+}
 
 ModalSeam &modal()
 {

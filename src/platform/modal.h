@@ -34,6 +34,12 @@ struct FileDialogRequest {
     bool confirmOverwrite = true;
 };
 
+// A font with the colour its text is drawn in (a QFont carries none).
+struct FontChoice {
+    QFont font;
+    QColor color;
+};
+
 class ModalSeam {
 public:
     virtual ~ModalSeam() = default;
@@ -44,6 +50,9 @@ public:
     virtual QString saveFileName(QWidget *parent, FileDialogRequest &request) = 0;
     virtual QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) = 0;
     virtual std::optional<QFont> font(QWidget *parent, const QFont &initial, const QString &title) = 0;
+    // The font dialog with a colour choice, as character formatting needs. By default the font
+    // dialog alone, keeping the colour.
+    virtual std::optional<FontChoice> fontAndColor(QWidget *parent, const FontChoice &initial, const QString &title);
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) = 0;
     // The program's own forms and the print dialogs: returns QDialog::Accepted or Rejected.
     virtual int exec(QDialog &dialog) = 0;

@@ -87,6 +87,8 @@ void LoadOptions(TProgramOptions &options);
 void SaveOptions(TProgramOptions &options);
 // Start-up reads Splash alone, before the main window exists.
 void LoadSplashOption(TProgramOptions &options);
+// Stores the owner name at once (the command-line tool reads it from the store too).
+bool SaveOwnerName(const QString &ownerName);
 
 // The 0x00BBGGRR colour value of the Font key and back.
 QColor ColorFromBgr(int bgr);

@@ -16,6 +16,7 @@ const char *kindName(ScriptedModal::Kind kind)
     case ScriptedModal::Kind::Font: return "font dialog";
     case ScriptedModal::Kind::Color: return "colour dialog";
     case ScriptedModal::Kind::Dialog: return "modal form";
+    case ScriptedModal::Kind::FontAndColor: return "font and colour dialog";
     }
     return "?";
 }
@@ -72,6 +73,13 @@ void ScriptedModal::answerColor(std::optional<QColor> color)
 {
     Answer a(Kind::Color);
     a.color = std::move(color);
+    answers_.push_back(std::move(a));
+}
+
+void ScriptedModal::answerFontAndColor(std::optional<FontChoice> choice)
+{
+    Answer a(Kind::FontAndColor);
+    a.fontChoice = std::move(choice);
     answers_.push_back(std::move(a));
 }
 
@@ -156,6 +164,13 @@ std::optional<QFont> ScriptedModal::font(QWidget *, const QFont &, const QString
     shown_.push_back({Kind::Font, QMessageBox::NoIcon, title, title, {}, {}});
     const auto a = next(Kind::Font, title);
     return a ? a->font : std::nullopt;
+}
+
+std::optional<FontChoice> ScriptedModal::fontAndColor(QWidget *, const FontChoice &, const QString &title)
+{
+    shown_.push_back({Kind::FontAndColor, QMessageBox::NoIcon, title, title, {}, {}});
+    const auto a = next(Kind::FontAndColor, title);
+    return a ? a->fontChoice : std::nullopt;
 }
 
 std::optional<QColor> ScriptedModal::color(QWidget *, const QColor &, const QString &title)

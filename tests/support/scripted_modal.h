@@ -14,7 +14,7 @@ namespace ombre::test {
 
 class ScriptedModal final : public ModalSeam {
 public:
-    enum class Kind { Message, OpenFile, OpenFiles, SaveFile, Directory, Font, Color, Dialog };
+    enum class Kind { Message, OpenFile, OpenFiles, SaveFile, Directory, Font, Color, Dialog, FontAndColor };
 
     struct Shown {
         Kind kind;
@@ -35,6 +35,7 @@ public:
     void answerDirectory(const QString &path);
     void answerFont(std::optional<QFont> font);
     void answerColor(std::optional<QColor> color);
+    void answerFontAndColor(std::optional<FontChoice> choice); // empty: cancel
     // The handler drives the dialog (fills fields, clicks buttons); the dialog's result is returned.
     void answerDialog(std::function<void(QDialog &)> handler);
 
@@ -48,6 +49,7 @@ public:
     QString saveFileName(QWidget *parent, FileDialogRequest &request) override;
     QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial, const QString &title) override;
+    std::optional<FontChoice> fontAndColor(QWidget *parent, const FontChoice &initial, const QString &title) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) override;
     int exec(QDialog &dialog) override;
 
@@ -60,6 +62,7 @@ private:
         int filterIndex = -1;
         std::optional<QFont> font;
         std::optional<QColor> color;
+        std::optional<FontChoice> fontChoice;
         std::function<void(QDialog &)> handler;
     };
 
