@@ -25,9 +25,9 @@ std::size_t extensionStart(std::string_view name)
     return dot == 0 ? std::string_view::npos : dot;
 }
 
-// Replaces every control character (C0, DEL, C1) and every byte that is not part of a valid
-// UTF-8 character by '_'.
-std::string cleanCharacters(std::string_view name)
+} // namespace
+
+std::string CleanControlCharacters(std::string_view name)
 {
     std::string out;
     out.reserve(name.size());
@@ -46,14 +46,12 @@ std::string cleanCharacters(std::string_view name)
     return out;
 }
 
-} // namespace
-
 std::string BareFileName(std::string_view name)
 {
     const std::size_t separator = name.find_last_of("/\\");
     if (separator != std::string_view::npos)
         name.remove_prefix(separator + 1);
-    std::string bare = cleanCharacters(name);
+    std::string bare = CleanControlCharacters(name);
     if (bare == "." || bare == "..")
         return {};
     return ShortenFileName(bare, kMaxFileNameBytes, NameUnit::Bytes);

@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxFileNameBytes = 255;
 // is left ("", "." and "..").
 std::string BareFileName(std::string_view name);
 
+// The text with every control character (C0, DEL, C1) and every byte that is not part of a
+// valid UTF-8 character replaced by '_': safe to show on a terminal.
+std::string CleanControlCharacters(std::string_view text);
+
 enum class NameUnit { Bytes, Characters };
 
 // The longest leading part of a UTF-8 text that measures at most `limit` units and does not

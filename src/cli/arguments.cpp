@@ -1,0 +1,151 @@
+#include "cli/arguments.h"
+
+#include "cli/cli_failure.h"
+#include "cli/messages.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+namespace ombre::cli {
+namespace {
+
+[[noreturn]] void usage(const std::string &problem)
+{
+    throw CliFailure{ExitStatus::UsageOrInputOutput, UsageMessage(problem)};
+}
+
+std::string lowerAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Which options each sub-command takes; options with a value are marked true.
+const std::map<std::string, bool> &optionsOf(Command command)
+{
+    static const std::map<std::string, bool> seal = {
+        {"--armure", true}, {"--proprietaire", true}, {"--sortie", true},
+        {"--remplacer", false}, {"--mot-de-passe-stdin", false}};
+    static const std::map<std::string, bool> open = {
+        {"--dossier", true}, {"--remplacer", false}, {"--forcer", false},
+        {"--mot-de-passe-stdin", false}};
+    static const std::map<std::string, bool> authenticate = {{"--mot-de-passe-stdin", false}};
+    switch (command) {
+    case Command::Seal: return seal;
+    case Command::Open: return open;
+    default: return authenticate;
+    }
+}
+
+Armour parseArmour(const std::string &value)
+{
+    const std::string lower = lowerAscii(value);
+    if (lower == "cod")
+        return Armour::Cod;
+    if (lower == "uue")
+        return Armour::Uue;
+    if (lower == "xxe")
+        return Armour::Xxe;
+    usage("Armure inconnue : « " + value + " » (cod, uue ou xxe).");
+}
+
+void setOption(Arguments &parsed, const std::string &name, const std::string &value)
+{
+    if (name == "--armure")
+        parsed.armour = parseArmour(value);
+    else if (name == "--proprietaire")
+        parsed.owner = value;
+    else if (name == "--sortie")
+        parsed.output = value;
+    else if (name == "--dossier")
+        parsed.folder = value;
+    else if (name == "--remplacer")
+        parsed.replace = true;
+    else if (name == "--forcer")
+        parsed.force = true;
+    else if (name == "--mot-de-passe-stdin")
+        parsed.passwordFromStandardInput = true;
+}
+
+} // namespace
+
+Arguments ParseArguments(const std::vector<std::string> &args)
+{
+    Arguments parsed;
+    if (args.empty())
+        usage("Sous-commande manquante (crypter, decrypter ou authentifier).");
+    const std::string &verb = args.front();
+    if (verb == "--help" || verb == "-h" || verb == "aide")
+        return parsed;
+    if (verb == "crypter")
+        parsed.command = Command::Seal;
+    else if (verb == "decrypter")
+        parsed.command = Command::Open;
+    else if (verb == "authentifier")
+        parsed.command = Command::Authenticate;
+    else
+        usage("Sous-commande inconnue : « " + verb + " ».");
+
+    const auto &known = optionsOf(parsed.command);
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            parsed.command = Command::Help;
+            return parsed;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const auto option = known.find(name);
+        if (option == known.end())
+            usage("Option inconnue pour " + verb + " : « " + name + " ».");
+        std::string value;
+        if (option->second) {
+            if (equals != std::string::npos)
+                value = arg.substr(equals + 1);
+            else if (i + 1 < args.size())
+                value = args[++i];
+            else
+                usage("L'option " + name + " demande une valeur.");
+        } else if (equals != std::string::npos) {
+            usage("L'option " + name + " ne prend pas de valeur.");
+        }
+        setOption(parsed, name, value);
+    }
+    if (files.size() != 1)
+        usage(files.empty() ? "Fichier manquant." : "Un seul fichier est attendu.");
+    parsed.file = files.front();
+    return parsed;
+}
+
+std::optional<Armour> ArmourNamedBy(const std::string &name)
+{
+    const std::string extension = lowerAscii(std::filesystem::path(name).extension().string());
+    for (Armour armour : {Armour::Cod, Armour::Uue, Armour::Xxe})
+        if (extension == ArmourExtension(armour))
+            return armour;
+    return std::nullopt;
+}
+
+const char *ArmourExtension(Armour armour)
+{
+    switch (armour) {
+    case Armour::Uue: return ".uue";
+    case Armour::Xxe: return ".xxe";
+    case Armour::Cod: break;
+    }
+    return ".cod";
+}
+
+} // namespace ombre::cli

@@ -1,0 +1,45 @@
+#include "cli/input_file.h"
+
+#include "cli/cli_failure.h"
+#include "cli/messages.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ombre::cli {
+
+InputFile::InputFile(const std::filesystem::path &path) : m_path(path)
+{
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode))
+        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(path, kNotAccessible)};
+    if (S_ISREG(info.st_mode))
+        m_size = static_cast<std::uint64_t>(info.st_size);
+}
+
+InputFile::~InputFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::size_t InputFile::read(std::span<std::uint8_t> into)
+{
+    std::size_t filled = 0;
+    while (filled < into.size()) {
+        const ssize_t got = ::read(m_fd, into.data() + filled, into.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_path, kReadFailed)};
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+} // namespace ombre::cli

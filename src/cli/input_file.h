@@ -1,0 +1,32 @@
+#pragma once
+// A file read from start to end in pieces.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace ombre::cli {
+
+// Size of the pieces the tool reads and writes: memory stays the same whatever the file size.
+inline constexpr std::size_t kPieceSize = 1 << 20;
+
+class InputFile {
+public:
+    // Throws CliFailure ("not accessible") when the file cannot be opened or is a folder.
+    explicit InputFile(const std::filesystem::path &path);
+    ~InputFile();
+    InputFile(const InputFile &) = delete;
+    InputFile &operator=(const InputFile &) = delete;
+
+    // Fills `into` as far as the file goes; 0 at its end. Throws CliFailure on a read error.
+    std::size_t read(std::span<std::uint8_t> into);
+    // The size at opening (0 for what is not a regular file).
+    std::uint64_t size() const { return m_size; }
+
+private:
+    std::filesystem::path m_path;
+    int m_fd = -1;
+    std::uint64_t m_size = 0;
+};
+
+} // namespace ombre::cli

@@ -1,0 +1,96 @@
+// crypter: seals a file into a container, plain or armoured, streaming it in pieces.
+
+#include "cipher/ansi.h"
+#include "cipher/container.h"
+#include "cipher/file_name.h"
+#include "cipher/secure_wipe.h"
+#include "cipher/text_routines.h"
+#include "cli/atomic_file.h"
+#include "cli/commands.h"
+#include "cli/container_io.h"
+#include "cli/input_file.h"
+#include "cli/messages.h"
+
+namespace ombre::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void usage(const std::string &problem)
+{
+    throw CliFailure{ExitStatus::UsageOrInputOutput, UsageMessage(problem)};
+}
+
+// --armure wins; otherwise the extension given to --sortie names the armour. The two must agree,
+// since a container is opened by its extension.
+Armour chooseArmour(const Arguments &args)
+{
+    const std::optional<Armour> named = args.output && !fs::is_directory(*args.output)
+                                            ? ArmourNamedBy(fs::path(*args.output).filename().string())
+                                            : std::nullopt;
+    if (!args.armour)
+        return named.value_or(Armour::Cod);
+    if (named && *named != *args.armour)
+        usage("L'extension de --sortie ne correspond pas à l'armure " + std::string(ArmourExtension(*args.armour)) + ".");
+    return *args.armour;
+}
+
+fs::path chooseOutput(const Arguments &args, const fs::path &source, Armour armour)
+{
+    const std::string name = ReplaceExtension(source.filename().string(), ArmourExtension(armour));
+    if (!args.output)
+        return source.parent_path() / name;
+    if (fs::is_directory(*args.output))
+        return fs::path(*args.output) / name;
+    return *args.output;
+}
+
+} // namespace
+
+ExitStatus SealFile(const Arguments &args, CliContext &context)
+{
+    const fs::path source = args.file;
+    InputFile input(source);
+    const Armour armour = chooseArmour(args);
+    const fs::path target = chooseOutput(args, source, armour);
+    std::error_code ignored;
+    if (fs::exists(target)) {
+        if (fs::equivalent(source, target, ignored))
+            throw CliFailure{ExitStatus::UsageOrInputOutput,
+                             PathMessage(target, "Le conteneur ne peut pas remplacer le fichier à crypter.")};
+        if (!args.replace)
+            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
+    }
+
+    CipherState cipher;
+    CipherKeyGuard guard(cipher);
+    {
+        SecretText key;
+        key.text = AskPassword(args, context, true);
+        CipherSetKey(cipher, key.text);
+    }
+    const std::string owner = args.owner ? *args.owner : context.defaultOwnerName();
+    const std::string sourceName = source.filename().string();
+
+    ContainerWriter writer(cipher, ContainerContent::File, sourceName, owner);
+    const std::vector<std::uint8_t> start = writer.start();
+    AtomicFile file(target, args.replace);
+    ContainerOutput output(file, armour, ReplaceExtension(sourceName, ".cod"), start.size() + input.size());
+    output.write(start);
+
+    SecretBytes buffer(kPieceSize);
+    while (const std::size_t got = input.read(buffer.bytes)) {
+        const auto piece = std::span(buffer.bytes).first(got);
+        writer.seal(piece);
+        output.write(piece);
+    }
+    output.finish();
+    file.commit();
+
+    context.out << target.string() << '\n'
+                << AnsiToUtf8(EncryptedFileNoticeText()) << '\n'
+                << AnsiToUtf8(OwnerLabelText()) << CheckedOwnerText(FitOwnerName(owner)) << '\n';
+    return ExitStatus::Done;
+}
+
+} // namespace ombre::cli
