@@ -93,14 +93,19 @@ QByteArray Writer::write()
 void Writer::collectTables()
 {
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-        const CharacterProperties mark = CharacterProperties::of(block.charFormat(), m_defaults);
-        useFont(mark.family);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const CharacterProperties props
                 = CharacterProperties::of(it.fragment().charFormat(), m_defaults);
             useFont(props.family);
             useColour(props.colour);
             useColour(props.background);
+        }
+        // Only an empty paragraph writes its mark's font (see paragraph()).
+        if (block.begin().atEnd()) {
+            const CharacterProperties mark = CharacterProperties::of(block.charFormat(), m_defaults);
+            useFont(mark.family);
+            useColour(mark.colour);
+            useColour(mark.background);
         }
         if (block.textList() && listKind(block.textList()->format().style()) == ListKind::Bullet)
             m_hasBullets = true;
@@ -189,7 +194,7 @@ void Writer::paragraphProperties(const ParagraphProperties &props)
         m_out += QByteArray("{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1")
             + numberingStyle(props.list) + "{\\pntxta.}}";
     }
-    m_needDelimiter = true;
+    m_needDelimiter = props.list == ListKind::None; // a closing brace ends a word too
     if (props.firstIndent)
         word("fi", props.firstIndent);
     if (props.leftIndent)
@@ -223,12 +228,13 @@ void Writer::bulletText(const QTextBlock &block, ListKind kind)
     if (kind == ListKind::Bullet) {
         m_out += "{\\pntext\\f" + QByteArray::number(fontIndex(kSymbolFont)) + kSymbolBullet
             + "\\tab}";
-        return;
+    } else {
+        m_out += "{\\pntext\\f0 ";
+        m_needDelimiter = false;
+        text(block.textList()->itemText(block));
+        m_out += "\\tab}";
     }
-    m_out += "{\\pntext\\f0 ";
-    m_needDelimiter = false;
-    text(block.textList()->itemText(block));
-    m_out += "\\tab}";
+    m_needDelimiter = false; // after a closing brace a space would be text
 }
 
 void Writer::characterProperties(const CharacterProperties &props)
