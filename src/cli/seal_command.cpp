@@ -50,8 +50,8 @@ fs::path chooseOutput(const Arguments &args, const fs::path &source, Armour armo
 ExitStatus SealFile(const Arguments &args, CliContext &context)
 {
     const fs::path source = args.file;
-    InputFile input(source);
     const Armour armour = chooseArmour(args);
+    InputFile input(source);
     const fs::path target = chooseOutput(args, source, armour);
     std::error_code ignored;
     if (fs::exists(target)) {

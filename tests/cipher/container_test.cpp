@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace ombre {
@@ -162,6 +164,66 @@ TEST(FitOwnerName, CutsAtTwoHundredFiftyFiveCharacters)
     for (int i = 0; i < 200; ++i)
         polish += "ł";
     EXPECT_EQ(FitOwnerName(polish).size(), 254u);
+}
+
+} // namespace
+} // namespace ombre
+
+namespace ombre {
+namespace {
+
+Bytes readFixture(const std::string &name)
+{
+    std::ifstream file(std::string(OMBRE_TEST_DATA) + "/cipher/" + name, std::ios::binary);
+    EXPECT_TRUE(file) << name;
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Stored containers, sound and damaged: a reader must give the format result or the sound
+// outcome, never read past what it was given.
+TEST(ContainerReader, StoredAndDamagedContainers)
+{
+    const std::string letter = *Utf8ToAnsi("Bonjour Hélène,\r\nÀ bientôt.\r\n");
+    struct Case { const char *file; ContainerResult result; std::string owner, content; };
+    const Case cases[] = {
+        {"sound.cod", ContainerResult::Ok, "Jean Dupont", letter},
+        {"record-extra.cod", ContainerResult::Ok, "Jean Dupont", letter},
+        {"content-type-2.cod", ContainerResult::Ok, "Jean Dupont", letter},
+        {"short-body.cod", ContainerResult::Ok, "Jean", ""},
+        {"empty.cod", ContainerResult::UnknownFormat, "", ""},
+        {"truncated-header.cod", ContainerResult::UnknownFormat, "", ""},
+        {"name-beyond-record.cod", ContainerResult::UnknownFormat, "", ""},
+        {"version-1.cod", ContainerResult::UnknownFormat, "", ""},
+        {"version-3.cod", ContainerResult::UnknownFormat, "", ""},
+        {"wrong-tag.cod", ContainerResult::UnknownFormat, "", ""},
+    };
+    for (const Case &c : cases) {
+        OpenedContainer opened;
+        ASSERT_EQ(open(readFixture(c.file), opened), c.result) << c.file;
+        if (c.result != ContainerResult::Ok)
+            continue;
+        EXPECT_EQ(opened.header.SourceName, "lettre.txt") << c.file;
+        EXPECT_EQ(opened.ownerName, c.owner) << c.file;
+        EXPECT_EQ(opened.content, bytesOf(c.content)) << c.file;
+    }
+}
+
+// Every prefix of a sound container: refused while the header is incomplete, read as far as it
+// goes afterwards.
+TEST(ContainerReader, EveryTruncationOfASoundContainer)
+{
+    const Bytes sound = readFixture("sound.cod");
+    const std::size_t bodyStart = 1 + sound[0];
+    for (std::size_t size = 0; size < sound.size(); ++size) {
+        OpenedContainer opened;
+        const ContainerResult result = open(Bytes(sound.begin(), sound.begin() + size), opened);
+        if (size < bodyStart) {
+            EXPECT_EQ(result, ContainerResult::UnknownFormat) << size;
+        } else {
+            ASSERT_EQ(result, ContainerResult::Ok) << size;
+            EXPECT_EQ(opened.ownerName.size() + opened.content.size(), size - bodyStart);
+        }
+    }
 }
 
 } // namespace

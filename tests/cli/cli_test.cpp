@@ -1,0 +1,368 @@
+#include "cli/cli.h"
+
+#include "cipher/container.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace ombre::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const fs::path &path, std::string_view bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string fixture(const std::string &name)
+{
+    return std::string(OMBRE_TEST_DATA) + "/" + name;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "ombre-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+
+    // Runs the tool; the password comes as one line of standard input unless `terminal` holds
+    // the answers typed on a terminal.
+    Outcome run(std::vector<std::string> args, const std::string &password = "Lune")
+    {
+        if (!useTerminal)
+            args.insert(args.begin() + 1, "--mot-de-passe-stdin");
+        std::istringstream in(password + "\n");
+        std::ostringstream out, err;
+        CliContext context{in, out, err,
+                           [this](std::string_view) -> std::optional<std::string> {
+                               if (terminal.empty())
+                                   return std::nullopt;
+                               std::string answer = terminal.front();
+                               terminal.pop_front();
+                               return answer;
+                           },
+                           [] { return std::string("Jean Dupont"); }};
+        const int status = RunCli(args, context);
+        return {status, out.str(), err.str()};
+    }
+
+    fs::path write(const std::string &name, std::string_view bytes)
+    {
+        writeFile(dir / name, bytes);
+        return dir / name;
+    }
+
+    // The names in the folder: also catches a temporary file left behind.
+    std::vector<std::string> names(const fs::path &folder) const
+    {
+        std::vector<std::string> found;
+        for (const auto &entry : fs::directory_iterator(folder))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    fs::path dir;
+    bool useTerminal = false;
+    std::deque<std::string> terminal;
+};
+
+std::string randomBytes(std::size_t size)
+{
+    std::mt19937 random(static_cast<unsigned>(size));
+    std::string bytes(size, '\0');
+    for (char &c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
+TEST_F(Cli, SealsOpensAndAuthenticatesInEveryArmour)
+{
+    const std::string content = randomBytes(3 * (1 << 20) + 17); // several read pieces
+    const fs::path source = write("rapport.pdf", content);
+    for (const char *armour : {"cod", "uue", "xxe"}) {
+        const Outcome sealed = run({"crypter", "--armure", armour, source.string()});
+        ASSERT_EQ(sealed.status, 0) << sealed.err;
+        const fs::path container = dir / (std::string("rapport.") + armour);
+        EXPECT_TRUE(fs::exists(container));
+        EXPECT_EQ(sealed.out, container.string() + "\nLe fichier crypté a été enregistré à cet "
+                                                   "emplacement.\nCrypté au nom de : Jean Dupont\n");
+
+        const Outcome shown = run({"authentifier", container.string()});
+        EXPECT_EQ(shown.status, 0) << shown.err;
+        EXPECT_EQ(shown.out, "rapport.pdf\nPC1\n2\nFichier\nJean Dupont\n");
+
+        const fs::path folder = dir / armour;
+        fs::create_directory(folder);
+        const Outcome opened = run({"decrypter", "--dossier", folder.string(), container.string()});
+        ASSERT_EQ(opened.status, 0) << opened.err;
+        EXPECT_EQ(readFile(folder / "rapport.pdf"), content) << armour;
+        EXPECT_EQ(names(folder), std::vector<std::string>{"rapport.pdf"});
+    }
+}
+
+TEST_F(Cli, ReadsStoredArmouredContainersWhateverTheCaseOfTheirExtension)
+{
+    fs::copy_file(fixture("cli/lettre.uue"), dir / "LETTRE.UUE");
+    fs::copy_file(fixture("cli/lettre.xxe"), dir / "Lettre.Xxe");
+    for (const char *name : {"LETTRE.UUE", "Lettre.Xxe"}) {
+        const fs::path folder = dir / (std::string("out-") + name);
+        fs::create_directory(folder);
+        const Outcome opened = run({"decrypter", "--dossier", folder.string(), (dir / name).string()});
+        ASSERT_EQ(opened.status, 0) << opened.err;
+        EXPECT_EQ(readFile(folder / "lettre.txt"), "Bonjour H\xE9l\xE8ne,\r\n\xC0 bient\xF4t.\r\n");
+    }
+}
+
+TEST_F(Cli, WrongPasswordWritesNothingUnlessForced)
+{
+    const fs::path source = write("note.txt", "secret");
+    ASSERT_EQ(run({"crypter", source.string()}).status, 0);
+    fs::remove(source);
+    const std::string container = (dir / "note.cod").string();
+
+    const Outcome refused = run({"decrypter", "--dossier", dir.string(), container}, "lune");
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("Rien n'a été écrit"), std::string::npos);
+    EXPECT_FALSE(fs::exists(source));
+
+    const Outcome shown = run({"authentifier", container}, "lune");
+    EXPECT_EQ(shown.status, 3);
+    EXPECT_TRUE(shown.out.ends_with("\nInconnue\n"));
+
+    const Outcome forced = run({"decrypter", "--forcer", "--dossier", dir.string(), container}, "lune");
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(readFile(source).size(), 6u);
+    EXPECT_NE(readFile(source), "secret");
+}
+
+TEST_F(Cli, AnEmptyOwnerNameIsNoSignOfAWrongPassword)
+{
+    const fs::path source = write("vide.txt", "");
+    ASSERT_EQ(run({"crypter", "--proprietaire", "", source.string()}).status, 0);
+    EXPECT_EQ(fs::file_size(dir / "vide.cod"), 1u + 7 + 8);
+    const Outcome shown = run({"authentifier", (dir / "vide.cod").string()}, "autre");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, "vide.txt\nPC1\n2\nFichier\nInconnue\n");
+}
+
+TEST_F(Cli, UnrecognisedContainersEndWithStatusTwo)
+{
+    struct Case { std::string file, message; };
+    for (const Case &c : {Case{"cipher/version-1.cod", "Le format ou la version de ce fichier n'est pas reconnu."},
+                          Case{"cipher/wrong-tag.cod", "Le format ou la version de ce fichier n'est pas reconnu."},
+                          Case{"cipher/truncated-header.cod", "Le format ou la version de ce fichier n'est pas reconnu."},
+                          Case{"cipher/content-type-2.cod", "type de contenu inconnu"},
+                          Case{"cli/bad-character.uue", "Caractère invalide dans le fichier d'entrée"}}) {
+        const fs::path folder = dir / "out";
+        fs::create_directory(folder);
+        const Outcome opened = run({"decrypter", "--dossier", folder.string(), fixture(c.file)});
+        EXPECT_EQ(opened.status, 2) << c.file;
+        EXPECT_NE(opened.err.find(c.message), std::string::npos) << opened.err;
+        EXPECT_TRUE(names(folder).empty()) << c.file;
+        fs::remove_all(folder);
+    }
+    // A raw container renamed to an armour's extension is read as armour and refused.
+    fs::copy_file(fixture("cipher/sound.cod"), dir / "sound.uue");
+    EXPECT_EQ(run({"authentifier", (dir / "sound.uue").string()}).status, 2);
+}
+
+TEST_F(Cli, ReplacesExistingFilesOnlyWhenAsked)
+{
+    const fs::path source = write("a.txt", "nouveau");
+    write("a.cod", "ancien conteneur");
+    const Outcome refused = run({"crypter", source.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("existe déjà"), std::string::npos);
+    EXPECT_EQ(readFile(dir / "a.cod"), "ancien conteneur");
+    ASSERT_EQ(run({"crypter", "--remplacer", source.string()}).status, 0);
+    EXPECT_NE(readFile(dir / "a.cod"), "ancien conteneur");
+
+    write("a.txt", "ancien");
+    EXPECT_EQ(run({"decrypter", "--dossier", dir.string(), (dir / "a.cod").string()}).status, 1);
+    EXPECT_EQ(readFile(dir / "a.txt"), "ancien");
+    ASSERT_EQ(run({"decrypter", "--remplacer", "--dossier", dir.string(), (dir / "a.cod").string()}).status, 0);
+    EXPECT_EQ(readFile(dir / "a.txt"), "nouveau");
+    EXPECT_EQ(names(dir), (std::vector<std::string>{"a.cod", "a.txt"}));
+}
+
+TEST_F(Cli, FailedWritesLeaveNoPartialFileAndTheOldFileUntouched)
+{
+    write("sortie.cod", "ancien");
+    // An input that fails on its first read, once the output has been started.
+    const Outcome failed = run({"crypter", "--remplacer", "--sortie", (dir / "sortie.cod").string(),
+                            "/proc/self/mem"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(readFile(dir / "sortie.cod"), "ancien");
+    EXPECT_EQ(names(dir), std::vector<std::string>{"sortie.cod"});
+
+    // Folders that cannot take the output: missing, a file, and (when permissions bind, which
+    // they do not for the superuser) one without write permission.
+    const fs::path source = write("a.txt", "texte");
+    const fs::path locked = dir / "verrou";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    std::vector<fs::path> targets = {dir / "absent" / "a.cod", source / "a.cod"};
+    if (::geteuid() != 0)
+        targets.push_back(locked / "a.cod");
+    for (const fs::path &target : targets) {
+        const Outcome refused = run({"crypter", "--sortie", target.string(), source.string()});
+        EXPECT_EQ(refused.status, 1) << target;
+        EXPECT_NE(refused.err.find("Une erreur est intervenue lors de la sauvegarde"), std::string::npos);
+    }
+    EXPECT_TRUE(names(locked).empty());
+    EXPECT_EQ(names(dir), (std::vector<std::string>{"a.txt", "sortie.cod", "verrou"}));
+}
+
+TEST_F(Cli, SourceNamesFromHeadersNeverLeaveTheChosenFolder)
+{
+    CipherState cipher;
+    CipherSetKey(cipher, "Lune");
+    const std::string content = "piège";
+    const std::vector<std::uint8_t> container = SealContainer(
+        cipher, ContainerContent::File, "../../evil.sh", "",
+        std::span(reinterpret_cast<const std::uint8_t *>(content.data()), content.size()));
+    CipherReset(cipher);
+    const fs::path path = write("evil.cod", std::string(container.begin(), container.end()));
+    const fs::path folder = dir / "sub" / "out";
+    fs::create_directories(folder);
+    ASSERT_EQ(run({"decrypter", "--dossier", folder.string(), path.string()}).status, 0);
+    EXPECT_EQ(names(folder), std::vector<std::string>{"evil.sh"});
+    EXPECT_EQ(names(dir / "sub"), std::vector<std::string>{"out"});
+}
+
+TEST_F(Cli, PasswordRules)
+{
+    const fs::path source = write("a.txt", "x");
+    struct Case { std::string password, message; };
+    for (const Case &c : {Case{"", "Un mot de passe est requis"},
+                          Case{"12345678901", "plus de 10 caractères"},
+                          Case{"clé-łódź", "ne peut pas servir de clé"}}) {
+        const Outcome refused = run({"crypter", source.string()}, c.password);
+        EXPECT_EQ(refused.status, 1) << c.password;
+        EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(run({"crypter", source.string()}, "àéèçù€œ\r").status, 0); // ten bytes in Windows-1252
+    EXPECT_EQ(names(dir), (std::vector<std::string>{"a.cod", "a.txt"}));
+}
+
+TEST_F(Cli, TerminalPasswordIsAskedTwiceWhenSealing)
+{
+    useTerminal = true;
+    const fs::path source = write("a.txt", "x");
+    terminal = {"Lune", "Lume"};
+    const Outcome mismatch = run({"crypter", source.string()});
+    EXPECT_EQ(mismatch.status, 1);
+    EXPECT_NE(mismatch.err.find("pas identiques"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "a.cod"));
+
+    terminal = {"Lune", "Lune"};
+    ASSERT_EQ(run({"crypter", source.string()}).status, 0);
+    terminal = {"Lune"};
+    EXPECT_EQ(run({"authentifier", (dir / "a.cod").string()}).out, "a.txt\nPC1\n2\nFichier\nJean Dupont\n");
+
+    terminal.clear(); // no terminal at all
+    const Outcome none = run({"authentifier", (dir / "a.cod").string()});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("--mot-de-passe-stdin"), std::string::npos);
+}
+
+TEST_F(Cli, UsageMistakesAndHelp)
+{
+    struct Case { std::vector<std::string> args; std::string message; };
+    for (const Case &c : {Case{{}, "Sous-commande manquante"},
+                          Case{{"chiffrer", "a"}, "Sous-commande inconnue"},
+                          Case{{"crypter"}, "Fichier manquant"},
+                          Case{{"crypter", "a", "b"}, "Un seul fichier"},
+                          Case{{"crypter", "--forcer", "a"}, "Option inconnue"},
+                          Case{{"crypter", "--mot-de-passe=x", "a"}, "« --mot-de-passe »"},
+                          Case{{"crypter", "--armure", "zip", "a"}, "Armure inconnue"},
+                          Case{{"crypter", "--armure", "uue", "--sortie", "a.xxe", "a"}, "ne correspond pas"},
+                          Case{{"decrypter", "--dossier"}, "demande une valeur"}}) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        CliContext context{in, out, err, {}, [] { return std::string(); }};
+        EXPECT_EQ(RunCli(c.args, context), 1) << c.message;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
+    std::istringstream in;
+    std::ostringstream out, err;
+    CliContext context{in, out, err, {}, {}};
+    EXPECT_EQ(RunCli({"--help"}, context), 0);
+    EXPECT_NE(out.str().find("Utilisation :"), std::string::npos);
+}
+
+TEST_F(Cli, OutputNamesAndFolders)
+{
+    const fs::path source = write("photo.JPG", "image");
+    const fs::path elsewhere = dir / "ailleurs";
+    fs::create_directory(elsewhere);
+    ASSERT_EQ(run({"crypter", "--sortie", elsewhere.string(), source.string()}).status, 0);
+    ASSERT_EQ(run({"crypter", "--sortie", (dir / "envoi.XXE").string(), source.string()}).status, 0);
+    EXPECT_EQ(names(elsewhere), std::vector<std::string>{"photo.cod"});
+    EXPECT_EQ(readFile(dir / "envoi.XXE").substr(0, 19), "begin 64 photo.cod\r");
+
+    EXPECT_EQ(run({"crypter", "--remplacer", "--sortie", source.string(), source.string()}).status, 1);
+    EXPECT_EQ(readFile(source), "image");
+    EXPECT_EQ(run({"decrypter", "--dossier", (dir / "absent").string(), (dir / "envoi.XXE").string()}).status, 1);
+}
+
+} // namespace
+} // namespace ombre::cli
+
+namespace ombre::cli {
+namespace {
+
+// The executable itself: its main wires standard input, the terminal and the exit status.
+TEST(CliExecutable, SealsFromStandardInputAndNeedsATerminalOtherwise)
+{
+    std::string pattern = (fs::temp_directory_path() / "ombre-cli-exe-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    writeFile(dir / "a.txt", "texte");
+    const std::string tool = std::string(OMBRE_BIN_DIR) + "/ombrelunaire-cli";
+    const auto shell = [&](const std::string &command) {
+        const int status = std::system(("cd '" + dir.string() + "' && " + command).c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(shell("printf 'Lune\\n' | OMBRELUNAIRE_REGISTRY_FILE=/nonexistent '" + tool
+                    + "' crypter --mot-de-passe-stdin a.txt >out 2>&1"), 0);
+    EXPECT_TRUE(fs::exists(dir / "a.cod"));
+    // Without a controlling terminal the password cannot be asked for.
+    EXPECT_EQ(shell("setsid -w '" + tool + "' authentifier a.cod </dev/null >out 2>&1"), 1);
+    EXPECT_NE(readFile(dir / "out").find("--mot-de-passe-stdin"), std::string::npos);
+    EXPECT_EQ(shell("'" + tool + "' --help >out"), 0);
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace ombre::cli
