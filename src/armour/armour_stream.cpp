@@ -92,7 +92,9 @@ void ArmourEncoder::Flush()
 
 ArmourDecoder::ArmourDecoder(bool xxe, ByteSink sink, std::uint64_t textSize, ProgressMeter::Report progress)
     : alphabet_(ArmourAlphabetFor(xxe)), sink_(std::move(sink)),
-      meter_(textSize, kProgressStep, std::move(progress)), bytes_(kBatch + kArmourBlockSize)
+      meter_(textSize, kProgressStep, std::move(progress)),
+      batchSize_(static_cast<std::size_t>(std::clamp<std::uint64_t>(textSize, 4096, kBatch))),
+      bytes_(batchSize_ + kArmourBlockSize)
 {
 }
 
@@ -121,7 +123,7 @@ ArmourError ArmourDecoder::Finish()
             // two lines, or of blank lines only.
             if (!anyData_) {
                 error_ = ArmourError::NoDataLine;
-                errorLine_ = lineIndex_;
+                errorLine_ = endLine_ != kNoEndLine ? endLine_ : lineIndex_;
             }
         }
     } catch (...) {
@@ -137,6 +139,7 @@ bool ArmourDecoder::TakeLine(std::string_view line, std::size_t consumed)
     const std::size_t index = lineIndex_++;
     switch (ClassifyArmourLine(alphabet_, index, line)) {
     case ArmourLineKind::End:
+        endLine_ = index;
         done_ = true;
         return false;
     case ArmourLineKind::Data: {
@@ -152,7 +155,7 @@ bool ArmourDecoder::TakeLine(std::string_view line, std::size_t consumed)
         }
         anyData_ = true;
         filled_ += count;
-        if (filled_ >= kBatch)
+        if (filled_ >= batchSize_)
             Flush();
         break;
     }

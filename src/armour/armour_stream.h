@@ -53,7 +53,8 @@ class ArmourDecoder {
 public:
     using ByteSink = std::function<void(std::span<const std::uint8_t> bytes)>;
 
-    // textSize: the size of the whole text, against which progress is counted.
+    // textSize: the size of the whole text, against which progress is counted (it also sizes the
+    // batches of bytes handed out).
     ArmourDecoder(bool xxe, ByteSink sink, std::uint64_t textSize, ProgressMeter::Report progress = {});
 
     // Decodes the lines that text completes. Returns the failure of a bad line, after the bytes
@@ -66,7 +67,8 @@ public:
 
     // True once the end line came or a line failed: the caller need read no further.
     bool Done() const { return done_; }
-    // The index of the failing line in the text (0 for the begin line).
+    // The index of the failing line in the text (0 for the begin line); for NoDataLine, the end
+    // line's index or the number of lines.
     std::size_t ErrorLine() const { return errorLine_; }
 
 private:
@@ -78,9 +80,12 @@ private:
     ByteSink sink_;
     ProgressMeter meter_;
     LineSplitter splitter_{kArmourLineCut};
+    std::size_t batchSize_;
     std::vector<std::uint8_t> bytes_;
     std::size_t filled_ = 0;
+    static constexpr std::size_t kNoEndLine = static_cast<std::size_t>(-1);
     std::size_t lineIndex_ = 0;
+    std::size_t endLine_ = kNoEndLine;
     bool anyData_ = false;
     bool done_ = false;
     bool completed_ = false;

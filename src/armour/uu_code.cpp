@@ -9,7 +9,8 @@
 namespace ombre {
 namespace {
 
-// Bulk work goes through the stream in chunks of whole blocks and whole batches of bytes.
+// Bulk work goes through the stream in chunks of whole blocks and batches of bytes of about
+// 64 KiB, smaller for small inputs.
 constexpr std::size_t kBlocksPerRead = 1456;
 constexpr std::size_t kWriteBatch = 64 * 1024;
 
@@ -47,7 +48,8 @@ void TUUCode::Encode(std::string_view name)
         Lines.reserve(static_cast<std::size_t>(remaining / kArmourBlockSize) + 3);
         Lines.push_back("begin 64 " + std::string(name));
 
-        std::vector<std::uint8_t> chunk(kBlocksPerRead * kArmourBlockSize);
+        const std::uint64_t blocks = std::min<std::uint64_t>(kBlocksPerRead, remaining / kArmourBlockSize + 1);
+        std::vector<std::uint8_t> chunk(static_cast<std::size_t>(blocks) * kArmourBlockSize);
         char line[kArmourMaxLineLength];
         std::uint64_t total = 0;
         bool last = false;
@@ -79,18 +81,22 @@ void TUUCode::Decode()
                         [this](std::int32_t percent) { Report(percent); });
     try {
         Percent = 0;
-        std::vector<std::uint8_t> batch(kWriteBatch + kArmourBlockSize);
+        const std::size_t batchSize = std::min(kWriteBatch, lineCount * kArmourBlockSize);
+        std::vector<std::uint8_t> batch(batchSize + kArmourBlockSize);
         std::size_t filled = 0;
         const auto flush = [&] {
             Stream.Write(std::span(batch.data(), filled));
             filled = 0;
         };
         bool anyData = false;
+        std::size_t stop = lineCount;
         for (std::size_t i = 0; i < lineCount; ++i) {
             const std::string_view line = std::string_view(Lines[i]).substr(0, kArmourLineCut);
             const ArmourLineKind kind = ClassifyArmourLine(*alphabet_, i, line);
-            if (kind == ArmourLineKind::End)
+            if (kind == ArmourLineKind::End) {
+                stop = i;
                 break;
+            }
             if (kind == ArmourLineKind::Data) {
                 std::size_t count = 0;
                 const ArmourError error = DecodeDataLine(*alphabet_, line, batch.data() + filled, count);
@@ -100,7 +106,7 @@ void TUUCode::Decode()
                 }
                 anyData = true;
                 filled += count;
-                if (filled >= kWriteBatch)
+                if (filled >= batchSize)
                     flush();
             }
             if (i > 0)
@@ -110,7 +116,7 @@ void TUUCode::Decode()
         // The text ended (or reached its end line) before any data line: a text of fewer than two
         // lines, or of blank lines only.
         if (!anyData)
-            throw EUUNoDataLine(lineCount);
+            throw EUUNoDataLine(stop);
     } catch (...) {
         meter.Complete();
         throw;
