@@ -37,7 +37,7 @@ enum class Command {
     ParagraphEnd, Character,
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Font, FontSize, Foreground, Background,
-    Superscript, Subscript, NoSuperSub,
+    Superscript, Subscript, NoSuperSub, Raise, Lower,
     // paragraph formatting
     Pard, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, RightIndent, FirstIndent,
     SpaceBefore, SpaceAfter, TabRight, TabCentre, TabDecimal, TabBar, TabPosition, ListOverride,
@@ -82,7 +82,8 @@ const std::unordered_map<std::string_view, WordEntry> &words()
             {"f", {Command::Font}}, {"fs", {Command::FontSize}}, {"cf", {Command::Foreground}},
             {"cb", {Command::Background}}, {"highlight", {Command::Background}},
             {"super", {Command::Superscript}}, {"sub", {Command::Subscript}},
-            {"nosupersub", {Command::NoSuperSub}},
+            {"nosupersub", {Command::NoSuperSub}}, {"up", {Command::Raise}},
+            {"dn", {Command::Lower}},
             {"pard", {Command::Pard}}, {"ql", {Command::AlignLeft}}, {"qc", {Command::AlignCentre}},
             {"qr", {Command::AlignRight}}, {"qj", {Command::AlignJustify}},
             {"qd", {Command::AlignJustify}},
@@ -423,6 +424,12 @@ void Reader::textWord(const WordEntry &entry, const Token &token)
     case Command::Superscript: s.chars.verticalAlignment = QTextCharFormat::AlignSuperScript; break;
     case Command::Subscript: s.chars.verticalAlignment = QTextCharFormat::AlignSubScript; break;
     case Command::NoSuperSub: s.chars.verticalAlignment = QTextCharFormat::AlignNormal; break;
+    case Command::Raise: // a raised or lowered run shows as superscript or subscript
+    case Command::Lower:
+        s.chars.verticalAlignment = token.hasParameter && p <= 0 ? QTextCharFormat::AlignNormal
+            : entry.command == Command::Raise                   ? QTextCharFormat::AlignSuperScript
+                                                                : QTextCharFormat::AlignSubScript;
+        break;
     case Command::Pard:
         s.paragraph = ParagraphProperties{};
         s.listIdentity = 0;
