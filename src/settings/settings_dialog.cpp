@@ -31,8 +31,8 @@ public:
     void setSpan(int span)
     {
         span_ = span;
+        setIconSize(iconSize()); // makes the bar lay its tabs out again
         updateGeometry();
-        adjustSize();
     }
 
 protected:
@@ -53,8 +53,10 @@ public:
     explicit EqualTabWidget(QWidget *parent) : QTabWidget(parent), bar_(new EqualTabBar(this))
     {
         setTabBar(bar_);
+        setUsesScrollButtons(false);
     }
-    void spanTabs() { bar_->setSpan(width() - 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)); }
+    // A few pixels short of the full width: styles overlap and indent their tabs slightly.
+    void spanTabs() { bar_->setSpan(width() - 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 6); }
 
 private:
     EqualTabBar *bar_;
