@@ -1,0 +1,37 @@
+#include "commands/command_support.h"
+
+#include "cipher/ansi.h"
+#include "cipher/container.h"
+#include "cipher/secure_wipe.h"
+#include "cipher/text_routines.h"
+#include "commands/codage_dialog.h"
+#include "commands/command_host.h"
+#include "platform/modal.h"
+
+namespace ombre {
+
+bool runCodage(CommandHost &host, TCodage &dialog)
+{
+    QObject::connect(&dialog, &TCodage::helpRequested, &dialog,
+                     [&host, &dialog] { host.ShowHelp(dialog.windowTitle()); });
+    return modal().exec(dialog) == QDialog::Accepted;
+}
+
+QString ownerLine(std::string_view ownerNameBytes)
+{
+    return QString::fromStdString(AnsiToUtf8(OwnerLabelText()))
+           + QString::fromStdString(CheckedOwnerText(ownerNameBytes));
+}
+
+WipedBytes::~WipedBytes()
+{
+    secureWipe(bytes);
+}
+
+WipeOnExit::~WipeOnExit()
+{
+    if (!bytes_.isEmpty())
+        secureWipe(bytes_.data(), static_cast<std::size_t>(bytes_.size()));
+}
+
+} // namespace ombre

@@ -1,0 +1,43 @@
+#pragma once
+// Pieces that several encryption commands share.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace ombre {
+
+class CommandHost;
+class TCodage;
+
+// Shows TCodage through the modal seam, its help button tied to the host's help.
+bool runCodage(CommandHost &host, TCodage &dialog);
+
+// The owner label followed by the owner name as the user may see it (CheckOwnerName).
+QString ownerLine(std::string_view ownerNameBytes);
+
+// A plaintext buffer that is wiped however the scope is left.
+class WipedBytes {
+public:
+    WipedBytes() = default;
+    ~WipedBytes();
+    WipedBytes(const WipedBytes &) = delete;
+    WipedBytes &operator=(const WipedBytes &) = delete;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Wipes a QByteArray that held plaintext when the scope is left.
+class WipeOnExit {
+public:
+    explicit WipeOnExit(QByteArray &bytes) : bytes_(bytes) {}
+    ~WipeOnExit();
+    WipeOnExit(const WipeOnExit &) = delete;
+    WipeOnExit &operator=(const WipeOnExit &) = delete;
+
+private:
+    QByteArray &bytes_;
+};
+
+} // namespace ombre

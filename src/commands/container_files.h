@@ -1,0 +1,72 @@
+#pragma once
+// Reading and writing the files of the encryption commands. Every writer goes through QSaveFile:
+// a failure leaves the target as it was and no partial file. Failures are thrown as
+// CommandFailure so that each command reports them in one place.
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+namespace ombre {
+
+class TmProgressWnd;
+
+struct CommandFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The size of the pieces in which files are read, sealed and written.
+inline constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+
+// Fills `into` from the start and returns how many bytes it holds (fewer only at the end).
+using ByteSource = std::function<std::size_t(std::span<std::uint8_t> into)>;
+
+// Reads a buffer in memory from its start.
+ByteSource memorySource(std::span<const std::uint8_t> bytes);
+
+// A file read in pieces.
+class FileReader {
+public:
+    explicit FileReader(const QString &path);
+    std::uint64_t size() const;
+    std::size_t read(std::span<std::uint8_t> into);
+    ByteSource source();
+
+private:
+    QFile file_;
+};
+
+// A file written to a temporary file beside it and put in place by commit(); dropped unless
+// committed.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString &path);
+    void write(std::span<const std::uint8_t> bytes);
+    void write(std::string_view text);
+    void commit();
+
+private:
+    QSaveFile file_;
+};
+
+void saveBytes(const QString &path, std::span<const std::uint8_t> bytes);
+
+// Armours `size` container bytes drawn from `read` into `path` (UUE, or XXE when `xxe`), one
+// check character per line, the begin line naming `beginName`. The bar shows the codec's progress.
+void saveArmoured(const QString &path, bool xxe, std::string_view beginName, std::uint64_t size,
+                  const ByteSource &read, TmProgressWnd &progress);
+
+// The whole file, appended to `bytes`.
+void readWholeFile(const QString &path, std::vector<std::uint8_t> &bytes);
+
+// The container bytes of an armoured file, appended to `bytes`; the bar shows the codec's
+// progress. A line the codec refuses is a failure.
+void readArmouredFile(const QString &path, bool xxe, std::vector<std::uint8_t> &bytes, TmProgressWnd &progress);
+
+} // namespace ombre

@@ -1,0 +1,185 @@
+// Opening a container: the command, files dropped on the main window, names from the command
+// line, and the worker that they share.
+
+#include "cipher/ansi.h"
+#include "cipher/container.h"
+#include "cipher/file_name.h"
+#include "cipher/text_routines.h"
+#include "commands/codage_dialog.h"
+#include "commands/command_host.h"
+#include "commands/command_support.h"
+#include "commands/command_texts.h"
+#include "commands/container_files.h"
+#include "commands/encryption_commands.h"
+#include "commands/file_names.h"
+#include "commands/ouverture_dialog.h"
+#include "commands/password.h"
+#include "commands/program_cipher.h"
+#include "commands/progress_positions.h"
+#include "commands/progress_window.h"
+#include "platform/modal.h"
+#include "settings/options.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+namespace ombre {
+namespace {
+
+bool isArmourExtension(const QString &extension)
+{
+    return extension == QLatin1String(".uue") || extension == QLatin1String(".xxe");
+}
+
+// The name a decrypted document or file takes: the header's name reduced to a bare file name. A
+// header whose name is unusable gives the container's own name, its extension dropped.
+QString decryptedName(const std::string &headerName, const QString &containerPath)
+{
+    const std::string bare = BareFileName(DecodeHeaderText(headerName));
+    if (!bare.empty())
+        return QString::fromStdString(bare);
+    return QFileInfo(containerPath).completeBaseName();
+}
+
+void showDocument(CommandHost &host, const QString &name, std::span<const std::uint8_t> content,
+                  const std::string &owner)
+{
+    const TProgramOptions &options = ProgramOptions();
+    DecryptedDocument document;
+    document.SourceName = name;
+    document.Content = QByteArrayView(content.data(), static_cast<qsizetype>(content.size()));
+    document.ReadOnly = options.ReadOnly;
+    if (options.Authenticity)
+        document.OwnerPanel = QLatin1Char(' ') + ownerLine(owner);
+    host.OpenDecryptedDocument(document);
+}
+
+void saveDecryptedFile(CommandHost &host, const QString &name, std::span<const std::uint8_t> content,
+                       const std::string &owner)
+{
+    const TProgramOptions &options = ProgramOptions();
+    FileDialogRequest request; // SaveCrypter
+    request.title = QStringLiteral("Enregistrer sous");
+    request.directory = QDir::fromNativeSeparators(options.Open);
+    request.fileName = name;
+    request.filters = QStringList{QStringLiteral("Tous les fichiers (*)")};
+    request.confirmOverwrite = true;
+    const QString target = modal().saveFileName(host.HostWindow(), request);
+    if (target.isEmpty())
+        return;
+    saveBytes(target, content);
+
+    QString text = QStringLiteral("\r\n")
+                   + texts::aboutPath(QDir::toNativeSeparators(target),
+                                      QString::fromStdString(AnsiToUtf8(DecryptedFileNoticeText())));
+    if (options.Authenticity)
+        text += QStringLiteral("\r\n\r\n") + ownerLine(owner);
+    showMessage(host.HostWindow(), QMessageBox::Information, text);
+}
+
+} // namespace
+
+bool isContainerName(const QString &path)
+{
+    const QString extension = lowerExtension(path);
+    return extension == QLatin1String(".cod") || isArmourExtension(extension);
+}
+
+void DecryptAndOpen(CommandHost &host, const QString &path)
+{
+    CipherState &cipher = ProgramCipher();
+    const CipherKeyGuard key(cipher);
+    TmProgressWnd &progress = host.ProgressWnd();
+    WipedBytes input; // deciphered in place: it ends up holding the plaintext
+    try {
+        progress.ShowProgress();
+        const QString extension = lowerExtension(path);
+        if (isArmourExtension(extension)) {
+            progress.SetCaption(texts::Unarmouring);
+            readArmouredFile(path, extension == QLatin1String(".xxe"), input.bytes, progress);
+            progress.SetCaption(texts::Decrypting);
+        } else {
+            progress.SetCaption(texts::Decrypting);
+            readWholeFile(path, input.bytes);
+        }
+
+        // The header alone first: an unknown format stops before anything is deciphered.
+        std::span<std::uint8_t> rest(input.bytes);
+        ContainerReader reader(cipher);
+        const std::size_t headerEnd = rest.empty() ? 0 : std::min<std::size_t>(rest.size(), 1 + rest.front());
+        reader.feed(rest.first(headerEnd));
+        rest = rest.subspan(headerEnd);
+        if (!reader.headerAccepted()) {
+            progress.HideProgress();
+            showMessage(host.HostWindow(), QMessageBox::Warning,
+                        QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(path), texts::FormatNotRecognised));
+            return;
+        }
+
+        CipherPositions positions(progress, input.bytes.size());
+        std::span<std::uint8_t> content;
+        while (!rest.empty()) {
+            const std::span<std::uint8_t> piece = rest.first(std::min(kPieceSize, rest.size()));
+            rest = rest.subspan(piece.size());
+            const std::span<std::uint8_t> deciphered = reader.feed(piece);
+            if (deciphered.empty())
+                continue;
+            content = content.empty() ? deciphered : std::span(content.data(), content.size() + deciphered.size());
+            positions.advance(deciphered.size());
+        }
+        progress.HideProgress();
+
+        const std::string &owner = reader.ownerName();
+        const QString name = decryptedName(reader.header().SourceName, path);
+        switch (reader.header().ContentType) {
+        case static_cast<std::uint8_t>(ContainerContent::Document):
+            showDocument(host, name, content, owner);
+            break;
+        case static_cast<std::uint8_t>(ContainerContent::File):
+            saveDecryptedFile(host, name, content, owner);
+            break;
+        default: // a content this program does not know: deciphered, then left alone
+            break;
+        }
+    } catch (...) {
+        CipherReset(cipher);
+        progress.HideProgress();
+        showMessage(host.HostWindow(), QMessageBox::Critical, texts::LoadError);
+    }
+}
+
+void decryptChosenContainer(CommandHost &host)
+{
+    CipherState &cipher = ProgramCipher();
+    const CipherKeyGuard key(cipher);
+    TCodage dialog(host.HostWindow(), ProgramOptions(), cipher);
+    dialog.Mode = TCodage::ModeDecrypt;
+    if (runCodage(host, dialog))
+        DecryptAndOpen(host, dialog.OutputPath);
+}
+
+void askPasswordAndDecrypt(CommandHost &host, const QString &path)
+{
+    CipherState &cipher = ProgramCipher();
+    const CipherKeyGuard key(cipher);
+    TOuverture dialog(host.HostWindow(), ProgramOptions().Password);
+    dialog.EditName->setText(fileNamePart(path));
+    if (modal().exec(dialog) != QDialog::Accepted)
+        return;
+    loadPassword(cipher, dialog.EditCode->text());
+    forgetPassword(*dialog.EditCode);
+    DecryptAndOpen(host, path);
+}
+
+void openDroppedFiles(CommandHost &host, const QStringList &paths)
+{
+    host.BringToFront();
+    for (const QString &path : paths) {
+        if (isContainerName(path))
+            askPasswordAndDecrypt(host, path);
+        else
+            host.OpenDocumentFile(path);
+    }
+}
+
+} // namespace ombre

@@ -1,0 +1,114 @@
+// Sealing a file chosen on disk. The file streams through in pieces, so memory stays the same
+// whatever its size; the source file is only read.
+
+#include "cipher/container.h"
+#include "cipher/file_name.h"
+#include "cipher/ansi.h"
+#include "cipher/text_routines.h"
+#include "commands/codage_dialog.h"
+#include "commands/command_host.h"
+#include "commands/command_support.h"
+#include "commands/command_texts.h"
+#include "commands/container_files.h"
+#include "commands/encryption_commands.h"
+#include "commands/file_names.h"
+#include "commands/program_cipher.h"
+#include "commands/progress_positions.h"
+#include "commands/progress_window.h"
+#include "platform/modal.h"
+#include "settings/options.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryFile>
+
+namespace ombre {
+namespace {
+
+// Writes the container (header, owner name, then the sealed file) to `write`, moving the bar.
+template <typename Write>
+void sealFile(ContainerWriter &writer, FileReader &source, TmProgressWnd &progress, Write &&write)
+{
+    write(std::span<const std::uint8_t>(writer.start()));
+    CipherPositions positions(progress, source.size());
+    std::vector<std::uint8_t> piece(kPieceSize);
+    while (const std::size_t got = source.read(piece)) {
+        const auto content = std::span(piece).first(got);
+        writer.seal(content);
+        write(std::span<const std::uint8_t>(content));
+        positions.advance(got);
+    }
+}
+
+} // namespace
+
+void encryptExistingFile(CommandHost &host)
+{
+    TProgramOptions &options = ProgramOptions();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Ouvrir");
+    request.directory = QDir::fromNativeSeparators(options.Open);
+    request.filters = QStringList{QStringLiteral("Tous les fichiers (*)")};
+    const QString sourcePath = modal().openFileName(host.HostWindow(), request);
+    if (sourcePath.isEmpty())
+        return;
+
+    CipherState &cipher = ProgramCipher();
+    const CipherKeyGuard key(cipher);
+    const QString source = fileNamePart(sourcePath);
+    TCodage dialog(host.HostWindow(), options, cipher);
+    dialog.Mode = TCodage::ModeEncrypt;
+    dialog.EditName->setText(replaceExtension(source, TCodage::encryptExtension(options.UUEncode)));
+    if (!runCodage(host, dialog))
+        return;
+
+    TmProgressWnd &progress = host.ProgressWnd();
+    const QString target = dialog.OutputPath;
+    try {
+        progress.ShowProgress();
+        progress.SetCaption(texts::Encrypting);
+        FileReader input(sourcePath);
+        const std::string sourceName = source.toStdString();
+        ContainerWriter writer(cipher, ContainerContent::File, sourceName, options.OwnerName.toStdString());
+
+        if (options.UUEncode == 0) {
+            AtomicFileWriter output(target);
+            sealFile(writer, input, progress, [&](std::span<const std::uint8_t> bytes) { output.write(bytes); });
+            output.commit();
+        } else {
+            // The sealed bytes wait in a temporary file beside the target (they are no secret),
+            // so that sealing and armouring each show their own progress without memory growing.
+            QTemporaryFile sealed(QDir(QFileInfo(target).absolutePath()).filePath(QStringLiteral(".ombre-XXXXXX.tmp")));
+            if (!sealed.open())
+                throw CommandFailure("temporary file");
+            sealFile(writer, input, progress, [&](std::span<const std::uint8_t> bytes) {
+                const auto size = static_cast<qint64>(bytes.size());
+                if (sealed.write(reinterpret_cast<const char *>(bytes.data()), size) != size)
+                    throw CommandFailure("write");
+            });
+            if (!sealed.flush())
+                throw CommandFailure("temporary file");
+            progress.SetCaption(texts::Armouring);
+            FileReader sealedReader(sealed.fileName());
+            saveArmoured(target, options.UUEncode == 2, ReplaceExtension(sourceName, ".cod"), sealedReader.size(),
+                         sealedReader.source(), progress);
+        }
+    } catch (...) {
+        CipherReset(cipher);
+        progress.HideProgress();
+        showMessage(host.HostWindow(), QMessageBox::Critical, texts::SaveError);
+        return;
+    }
+    CipherReset(cipher);
+    progress.HideProgress();
+
+    const std::string owner = FitOwnerName(options.OwnerName.toStdString());
+    showMessage(host.HostWindow(), QMessageBox::Information,
+                QStringLiteral("\r\n")
+                    + texts::aboutPath(QDir::toNativeSeparators(target),
+                                       QString::fromStdString(AnsiToUtf8(EncryptedFileNoticeText())))
+                    + QStringLiteral("\r\n\r\n") + ownerLine(owner));
+}
+
+} // namespace ombre

@@ -1,0 +1,18 @@
+#pragma once
+// File-name helpers shared by the encryption commands and their dialogs.
+
+#include <QString>
+
+namespace ombre {
+
+// The name with its extension replaced by `extension` (".cod"); a name without extension gets it
+// appended. A leading dot starts a hidden file's name, not an extension.
+QString replaceExtension(const QString &name, const QString &extension);
+
+// The extension in lower case with its dot (".cod"), or empty.
+QString lowerExtension(const QString &path);
+
+// The name part of a path: what follows the last separator.
+QString fileNamePart(const QString &path);
+
+} // namespace ombre
