@@ -1,0 +1,1 @@
+// The pictures' resource file is attached to this library; nothing else lives here.

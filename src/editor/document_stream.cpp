@@ -1,0 +1,68 @@
+#include "editor/document_stream.h"
+
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace ombre {
+
+void StreamIn(const QByteArray &bytes, QTextDocument &document, bool plainText, PlainTextEncoding *encoding)
+{
+    if (!plainText && rtf::looksLikeRtf(bytes)) {
+        rtf::readRtf(bytes, document);
+        return;
+    }
+    document.setPlainText(decodePlainText(bytes, encoding));
+}
+
+QByteArray StreamOut(const QTextDocument &document, bool plainText, PlainTextEncoding *encoding)
+{
+    if (!plainText)
+        return rtf::writeRtf(document);
+    const PlainTextEncoding preferred = encoding ? *encoding : PlainTextEncoding{};
+    return encodePlainText(document.toRawText(), preferred, encoding);
+}
+
+FileResult ReadDocumentFile(const QString &path, QTextDocument &document, bool plainText,
+                            PlainTextEncoding *encoding)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::Failed;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileResult::Failed;
+    StreamIn(bytes, document, plainText, encoding);
+    return FileResult::Ok;
+}
+
+FileResult WriteDocumentFile(const QString &path, const QTextDocument &document, bool plainText,
+                             PlainTextEncoding *encoding)
+{
+    PlainTextEncoding used = encoding ? *encoding : PlainTextEncoding{};
+    const QByteArray bytes = StreamOut(document, plainText, &used);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::Failed;
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return FileResult::Failed;
+    if (encoding)
+        *encoding = used;
+    return FileResult::Ok;
+}
+
+bool IsReadOnlyFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return false;
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & anyWrite) == 0;
+}
+
+} // namespace ombre

@@ -1,0 +1,21 @@
+#pragma once
+// The font box's rows: each name drawn after the TrueType picture when the font is scalable,
+// as the frame's font list has always shown them.
+
+#include <QStyledItemDelegate>
+
+class QComboBox;
+
+namespace ombre {
+
+class FontListDelegate : public QStyledItemDelegate {
+public:
+    explicit FontListDelegate(QObject *parent);
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};
+
+// Fills `box` with the screen's font families, sorted, scalable ones marked for the picture.
+void FillFontBox(QComboBox &box);
+
+} // namespace ombre

@@ -1,0 +1,226 @@
+#pragma once
+// The program's frame window: the document area, the menus, the three tool bars and the status
+// bar. Declared here once; each handler is defined in the file of the subsystem it belongs to
+// (document_files.cpp, main_form_children.cpp, ..., main_form_pending.cpp for the commands that
+// later work fills in).
+
+#include "editor/document_info.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+
+class QActionGroup;
+class QComboBox;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace ombre {
+
+class TMDIChild;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `arguments`: the program's command-line arguments, without the program itself.
+    explicit TMainForm(const QStringList &arguments = {}, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The document window activated last; every document command works on it.
+    QPointer<TMDIChild> ActiveChild;
+    // While set, every command on the current document does nothing (no valid active document).
+    bool Updating = true;
+    bool SpellerAvailable = false;
+    bool Word97Available = false;
+    bool FormulasAvailable = false;
+
+    QMdiArea *MdiArea = nullptr;
+    QToolBar *Standard = nullptr;
+    QToolBar *Attributs = nullptr;
+    QToolBar *Options = nullptr;
+    QComboBox *ComboFont = nullptr;
+    QComboBox *ComboSize = nullptr;
+    QAction *ComboFontAction = nullptr; // the boxes' places on the formatting bar
+    QAction *ComboSizeAction = nullptr;
+
+    // Menus.
+    QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *InsertMenu = nullptr,
+          *FormatMenu = nullptr, *ToolsMenu = nullptr, *WindowMenu = nullptr, *HelpMenu = nullptr;
+    QMenu *PopupColor = nullptr;
+
+    // One action per command, objectName = the item's name.
+    QAction *FileNewItem, *FileOpenItem, *FileCloseItem, *FileCloseAllItem, *FileSaveItem,
+        *FileSaveAsItem, *FilePrintItem, *FileConfigItem, *ProprietesItem, *EnvoyerItem, *Word97Item,
+        *RaccourciItem, *FileExitItem;
+    QAction *UndoItem, *CutItem, *CopyItem, *PasteItem, *SelectionnerItem, *RechercherItem,
+        *RechercherNextItem, *RemplacerItem, *MajusculesItem, *MinusculesItem;
+    QAction *BarresItem, *BStandardItem, *BOptionsItem, *BAttributsItem, *RegleItem, *StatusBarItem;
+    QAction *DateItem, *FormulesItem, *SignatureItem;
+    std::array<QAction *, 9> M{}; // M0..M8 of the date menu; M4 and M7 are separators
+    QAction *PolicesItem, *AlignerItem, *GaucheItem, *CentreItem, *DroiteItem, *PucesItem,
+        *ReduireItem, *AugmenterItem, *WordwrapItem, *EnrichiItem, *BrutItem;
+    QAction *ProportionnelItem = nullptr, *NonProportionnelItem = nullptr; // BrutItem's submenu form
+    QAction *OrthographeItem, *DictionnairesItem, *CrypterItem, *FileCrypterItem, *DecrypterItem,
+        *AuthentifierItem, *OptionsItem;
+    QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
+    QAction *HelpIndexItem, *HelpChercheItem, *HelpWebItem, *HelpAboutItem;
+    // Tool-bar commands that have no menu item of their own (or a handler of their own).
+    QAction *BtnPrint, *BtnFont, *BtnBold, *BtnItalic, *BtnUnderline, *BtnColor, *BtnBullet, *BtnDate,
+        *BtnFormule;
+    QActionGroup *AlignmentGroup = nullptr;
+
+    // Finds a command by its item or button name (tests, and the tool buttons that share one).
+    QAction *action(const QString &name) const;
+
+    // Part of the document window's life that the frame owns.
+    TDocumentInfo InitDocumentInfo(const QString &fileName) const;
+    TMDIChild *CreateMDIChild(TDocumentInfo info, bool restoreGeometry, bool loadFile);
+    QList<TMDIChild *> DocumentWindows() const; // in creation order
+    void UpdateMenuItems();
+    void UpdateKeyPanels();
+    // Toggled by the Insert key in any document: every document follows the one keyboard state.
+    bool InsertToggled = false;
+
+    // Document files.
+    void OpenDocumentByName(const QString &path);
+    bool SaveDocument(TMDIChild &child);   // Save on that document; true when it was written
+    bool SaveDocumentAs(TMDIChild &child); // Save As on that document; true when it was written
+    void ConvertToPlainText(TMDIChild &child, bool proportional);
+    // The plain-text item's two forms.
+    void SetBrutItemSimple();
+    void SetBrutItemSubmenu(bool proportional);
+    // A document window is closing: the frame stops treating it as a document.
+    void ChildClosing(TMDIChild &child);
+
+public slots:
+    void FileNewItemClick();
+    void FileOpenItemClick();
+    void FileCloseItemClick();
+    void FileCloseAllItemClick();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    void FileExitItemClick();
+    void EnrichiItemClick();
+    void BrutItemClick();
+    void PlainFontItemClick(bool proportional);
+
+    void BStandardItemClick();
+    void BOptionsItemClick();
+    void BAttributsItemClick();
+    void StatusBarItemClick();
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void WindowArrangeItemClick();
+    void WindowMinimizeItemClick();
+
+    // Commands whose bodies come with later work (main_form_pending.cpp).
+    void FilePrintItemClick();
+    void BtnPrintClick();
+    void FileConfigItemClick();
+    void ProprietesItemClick();
+    void Word97ItemClick();
+    void RaccourciItemClick();
+    void UndoItemClick();
+    void CutItemClick();
+    void CopyItemClick();
+    void PasteItemClick();
+    void SelectionnerItemClick();
+    void RechercherItemClick();
+    void RechercherNextItemClick();
+    void RemplacerItemClick();
+    void MajusculesItemClick();
+    void MinusculesItemClick();
+    void RegleItemClick();
+    void DateItemClick();
+    void M0Click();
+    void BtnDateClick();
+    void BtnFormuleClick();
+    void SignatureItemClick();
+    void PolicesItemClick();
+    void BtnBoldClick();
+    void BtnItalicClick();
+    void BtnUnderlineClick();
+    void BtnColorClick();
+    void C00Click();
+    void PopupColorPopup();
+    void ComboFontChange();
+    void ComboSizeChange();
+    void BtnLeftClick();
+    void BtnCenterClick();
+    void BtnRightClick();
+    void BtnBulletClick();
+    void PucesItemClick();
+    void BtnIdentinClick();
+    void BtnIdentdeClick();
+    void WordwrapItemClick();
+    void OrthographeItemClick();
+    void BtnCrypterClick();
+    void FileCrypterItemClick();
+    void BtnDecrypterClick();
+    void AuthentifierItemClick();
+    void OptionsItemClick();
+    void HelpIndexItemClick();
+    void HelpChercheItemClick();
+    void HelpWebItemClick();
+    void HelpAboutItemClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Creation, one function per menu and tool bar (main_form_actions.cpp).
+    QAction *makeAction(const QString &name, const QString &caption, const QString &hint,
+                        int picture = -2, const QKeySequence &shortcut = {});
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createInsertMenu();
+    void createFormatMenu();
+    void createToolsMenu();
+    void createWindowMenu();
+    void createHelpMenu();
+    void createToolBars();
+    void nameToolButton(QToolBar *bar, QAction *action, const QString &name);
+    void connectHandlers();
+
+    // Tool bars (main_form_toolbars.cpp).
+    void FillFontList();
+    void PairFontControls();
+    void SaveToolBars() const;
+    void RestoreToolBars();
+    void SyncToolBarItems();
+
+    // Frame life (main_form.cpp).
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void SubWindowActivated(QMdiSubWindow *window);
+    void ChildDestroyed();
+    void RebuildWindowList();
+
+    // Later work's hooks (main_form_pending.cpp).
+    void BuildDictionaryMenu();
+    void BuildFormulasMenu();
+    void ProbeIntegrations();
+    void RestoreDesktop();
+    void SaveDesktop();
+    void RestorePlacement();
+    void SavePlacement();
+    void CloseSpeller();
+    void DecryptAndOpenByName(const QString &path);
+    void DropFiles(const QStringList &paths);
+
+    QStringList arguments_;
+    bool shownOnce_ = false;
+    QMenu *brutMenu_ = nullptr;
+    QList<QAction *> windowListActions_;
+};
+
+} // namespace ombre

@@ -1,0 +1,211 @@
+// The frame's side of the document windows: making one, the command state that follows the
+// active one, the keyboard panels, and the window menu.
+
+#include "editor/command_state.h"
+#include "editor/document_stream.h"
+#include "editor/keyboard_state.h"
+#include "editor/main_form.h"
+#include "editor/mdi_child.h"
+#include "editor/pictures.h"
+#include "editor/ruler.h"
+#include "platform/modal.h"
+#include "settings/options.h"
+
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextEdit>
+#include <algorithm>
+#include <utility>
+
+namespace ombre {
+namespace {
+
+// Holds the frame's drawing until a new document window is complete, on every way out.
+class DrawingLock {
+public:
+    explicit DrawingLock(QWidget &widget) : widget_(widget), was_(widget.updatesEnabled())
+    {
+        widget_.setUpdatesEnabled(false);
+    }
+    ~DrawingLock() { widget_.setUpdatesEnabled(was_); }
+    DrawingLock(const DrawingLock &) = delete;
+    DrawingLock &operator=(const DrawingLock &) = delete;
+
+private:
+    QWidget &widget_;
+    bool was_;
+};
+
+void applyDefaultFont(QTextEdit &edit, const QFont &font, const QColor &color)
+{
+    edit.document()->setDefaultFont(font);
+    QTextCharFormat format;
+    format.setFont(font);
+    format.setForeground(color);
+    edit.setCurrentCharFormat(format);
+}
+
+} // namespace
+
+TDocumentInfo TMainForm::InitDocumentInfo(const QString &fileName) const
+{
+    const TProgramOptions &options = ProgramOptions();
+    return MakeDocumentInfo(fileName, options.Proportional, options.Wordwrap);
+}
+
+TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, bool loadFile)
+{
+    DrawingLock lock(*this);
+    auto *child = new TMDIChild(*this);
+    QMdiSubWindow *window = MdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setMinimumSize(350, 50);
+    window->setWindowIcon(MenuPicture(0));
+    UpdateKeyPanels();
+
+    const TProgramOptions &options = ProgramOptions();
+    const QSize freeArea = MdiArea->viewport()->size();
+    const bool anyGeometry = info.Left || info.Top || info.Width || info.Height;
+    if (restoreGeometry) {
+        // A record of all zeros carries no geometry.
+        if (info.WindowState == 0 && anyGeometry)
+            window->setGeometry(info.Left, info.Top, info.Width, info.Height);
+    } else if (options.MdiSize) {
+        window->setGeometry(QRect(QPoint(0, 0), freeArea));
+    } else {
+        window->resize(std::max(350, freeArea.width() * 3 / 4), std::max(150, freeArea.height() * 3 / 4));
+    }
+
+    child->setWindowTitle(FileNamePart(info.FileName));
+
+    child->RichEdit->setAcceptRichText(!info.PlainText);
+    if (info.PlainText) {
+        child->Ruler->hide();
+        QFont font = options.PlainTextFont.font;
+        if (!info.Proportional)
+            font.setFamily(QStringLiteral("Courier New"));
+        applyDefaultFont(*child->RichEdit, font, options.PlainTextFont.color);
+    } else {
+        applyDefaultFont(*child->RichEdit, options.RichTextFont.font, options.RichTextFont.color);
+    }
+
+    child->setWordWrap(info.WordWrap);
+    child->ShowWordwrapState();
+
+    if (loadFile
+        && ReadDocumentFile(info.FileName, *child->RichEdit->document(), info.PlainText, &child->TextEncoding)
+               == FileResult::Failed) {
+        showMessage(this, QMessageBox::Critical,
+                    info.FileName + QStringLiteral("\r\n\r\nUne erreur s'est produite durant la lecture de ce fichier."));
+        // An empty window bound to a file it could not read would overwrite that file on Save.
+        delete window;
+        UpdateMenuItems();
+        return nullptr;
+    }
+
+    child->DocumentInfo = info;
+    child->setModified(false);
+    if (restoreGeometry && info.WindowState == 1)
+        window->showMinimized();
+    else if (restoreGeometry && info.WindowState == 2)
+        window->showMaximized();
+    else
+        window->show();
+    MdiArea->setActiveSubWindow(window);
+    child->RichEdit->setFocus();
+    if (ActiveChild != child)
+        child->FormActivate();
+    child->RichEditSelectionChange();
+    UpdateMenuItems();
+    return child;
+}
+
+void TMainForm::UpdateMenuItems()
+{
+    FrameState state;
+    state.documents = static_cast<int>(DocumentWindows().size());
+    state.updating = Updating || !ActiveChild;
+    if (ActiveChild) {
+        state.activePlainText = ActiveChild->DocumentInfo.PlainText;
+        state.activeReadOnly = ActiveChild->isReadOnly();
+    }
+    state.word97Available = Word97Available;
+    state.formulasAvailable = FormulasAvailable;
+    state.signatureSet = !ProgramOptions().Signature.isEmpty();
+    state.spellerAvailable = SpellerAvailable;
+    const FrameCommands c = ComputeFrameCommands(state);
+
+    const std::pair<bool, QList<QAction *>> rows[] = {
+        {c.D, {FileCloseItem, FileSaveItem, FileSaveAsItem, FilePrintItem, ProprietesItem, EnvoyerItem, RaccourciItem,
+               CrypterItem, WindowCascadeItem, WindowTileItem, WindowArrangeItem, WindowMinimizeItem, BtnPrint}},
+        {c.D2, {FileCloseAllItem}},
+        {c.Word97, {Word97Item}},
+        {c.WD, {RemplacerItem, WordwrapItem, DateItem, EnrichiItem, BrutItem, BtnDate}},
+        {c.Formulas, {FormulesItem, BtnFormule}},
+        {c.Signature, {SignatureItem}},
+        {c.Spelling, {OrthographeItem}},
+        {c.Dictionaries, {DictionnairesItem}},
+        {c.R, {RegleItem}},
+        {c.RW, {PolicesItem, AlignerItem, PucesItem, AugmenterItem, ReduireItem, BtnFont, BtnBold, BtnItalic,
+                BtnUnderline, BtnColor, BtnBullet, GaucheItem, CentreItem, DroiteItem}},
+    };
+    for (const auto &[enabled, actions] : rows)
+        for (QAction *a : actions)
+            a->setEnabled(enabled);
+    ComboFont->setEnabled(c.RW);
+    ComboSize->setEnabled(c.RW);
+
+    if (c.D && !Updating && ActiveChild) {
+        const bool plain = ActiveChild->DocumentInfo.PlainText;
+        WordwrapItem->setChecked(ActiveChild->wordWrap());
+        EnrichiItem->setChecked(!plain);
+        BrutItem->setChecked(plain);
+        if (plain)
+            SetBrutItemSubmenu(ActiveChild->DocumentInfo.Proportional);
+        else
+            SetBrutItemSimple();
+    }
+}
+
+void TMainForm::UpdateKeyPanels()
+{
+    const LockToggles toggles = ReadLockToggles();
+    QList<TMDIChild *> windows = DocumentWindows();
+    std::reverse(windows.begin(), windows.end());
+    for (TMDIChild *child : windows)
+        child->ShowKeyStates(toggles.capsLock, !InsertToggled, toggles.numLock);
+}
+
+void TMainForm::WindowCascadeItemClick()
+{
+    MdiArea->cascadeSubWindows();
+}
+
+void TMainForm::WindowTileItemClick()
+{
+    MdiArea->tileSubWindows();
+}
+
+void TMainForm::WindowArrangeItemClick()
+{
+    // Minimised windows line up along the bottom of the area, left to right.
+    int x = 0;
+    for (QMdiSubWindow *window : MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, MdiArea->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void TMainForm::WindowMinimizeItemClick()
+{
+    QList<QMdiSubWindow *> windows = MdiArea->subWindowList(QMdiArea::CreationOrder);
+    std::reverse(windows.begin(), windows.end());
+    for (QMdiSubWindow *window : windows)
+        window->showMinimized();
+}
+
+} // namespace ombre

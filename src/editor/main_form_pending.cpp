@@ -1,0 +1,88 @@
+// Commands and hooks of the frame whose bodies arrive with their own subsystems: editing and
+// formatting, insertions, properties, printing, encryption, settings, spelling, help, the
+// desktop and the window placement. Each exists now as a wired action with its enabling rule and
+// does nothing yet; each moves to its subsystem's file when that subsystem lands.
+
+#include "editor/main_form.h"
+
+namespace ombre {
+
+// Editing and formatting.
+void TMainForm::UndoItemClick() {}
+void TMainForm::CutItemClick() {}
+void TMainForm::CopyItemClick() {}
+void TMainForm::PasteItemClick() {}
+void TMainForm::SelectionnerItemClick() {}
+void TMainForm::RechercherItemClick() {}
+void TMainForm::RechercherNextItemClick() {}
+void TMainForm::RemplacerItemClick() {}
+void TMainForm::MajusculesItemClick() {}
+void TMainForm::MinusculesItemClick() {}
+void TMainForm::RegleItemClick() {}
+void TMainForm::PolicesItemClick() {}
+void TMainForm::BtnBoldClick() {}
+void TMainForm::BtnItalicClick() {}
+void TMainForm::BtnUnderlineClick() {}
+void TMainForm::BtnColorClick() {}
+void TMainForm::C00Click() {}
+void TMainForm::PopupColorPopup() {}
+void TMainForm::ComboFontChange() {}
+void TMainForm::ComboSizeChange() {}
+void TMainForm::BtnLeftClick() {}
+void TMainForm::BtnCenterClick() {}
+void TMainForm::BtnRightClick() {}
+void TMainForm::BtnBulletClick() {}
+void TMainForm::PucesItemClick() {}
+void TMainForm::BtnIdentinClick() {}
+void TMainForm::BtnIdentdeClick() {}
+void TMainForm::WordwrapItemClick() {}
+void TMainForm::FilePrintItemClick() {}
+void TMainForm::BtnPrintClick() {}
+void TMainForm::FileConfigItemClick() {}
+
+// Document properties.
+void TMainForm::ProprietesItemClick() {}
+
+// Insertions; the formulas menu is built at creation.
+void TMainForm::DateItemClick() {}
+void TMainForm::M0Click() {}
+void TMainForm::BtnDateClick() {}
+void TMainForm::BtnFormuleClick() {}
+void TMainForm::SignatureItemClick() {}
+void TMainForm::BuildFormulasMenu() {}
+
+// Word processor and desktop shortcut; the word processor is probed at creation.
+void TMainForm::Word97ItemClick() {}
+void TMainForm::RaccourciItemClick() {}
+void TMainForm::ProbeIntegrations() {}
+
+// Encryption. Containers named on the command line or handed over by a second start, and files
+// dropped on the frame, are decrypted and opened here.
+void TMainForm::BtnCrypterClick() {}
+void TMainForm::FileCrypterItemClick() {}
+void TMainForm::BtnDecrypterClick() {}
+void TMainForm::AuthentifierItemClick() {}
+void TMainForm::DecryptAndOpenByName(const QString &) {}
+void TMainForm::DropFiles(const QStringList &) {}
+
+// Settings dialog.
+void TMainForm::OptionsItemClick() {}
+
+// Spelling.
+void TMainForm::OrthographeItemClick() {}
+void TMainForm::BuildDictionaryMenu() {}
+void TMainForm::CloseSpeller() {}
+
+// Help and about box.
+void TMainForm::HelpIndexItemClick() {}
+void TMainForm::HelpChercheItemClick() {}
+void TMainForm::HelpWebItemClick() {}
+void TMainForm::HelpAboutItemClick() {}
+
+// Desktop restore and window placement.
+void TMainForm::RestoreDesktop() {}
+void TMainForm::SaveDesktop() {}
+void TMainForm::RestorePlacement() {}
+void TMainForm::SavePlacement() {}
+
+} // namespace ombre
