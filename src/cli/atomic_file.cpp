@@ -3,6 +3,7 @@
 #include "cli/cli_failure.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/messages.h"
+#include "cli/paths.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -110,7 +111,7 @@ void AtomicFile::commit()
         renamed = ::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE);
         if (renamed != 0 && errno == EINVAL) {
             // A file system without that flag: the check is as good as it gets there.
-            if (std::filesystem::exists(m_target))
+            if (PathExists(m_target))
                 throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_target, kAlreadyExists)};
             renamed = ::rename(m_temporary.c_str(), m_target.c_str());
         }

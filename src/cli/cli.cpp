@@ -41,6 +41,10 @@ int RunCli(const std::vector<std::string> &args, CliContext &context)
     } catch (const std::bad_alloc &) {
         context.err << kProgramName << " : mémoire insuffisante.\n";
         status = ExitStatus::UsageOrInputOutput;
+    } catch (const std::exception &error) {
+        // Nothing is expected here; the tool still ends cleanly, its output discarded.
+        context.err << kProgramName << " : erreur inattendue (" << error.what() << ").\n";
+        status = ExitStatus::UsageOrInputOutput;
     }
     context.out.flush();
     return static_cast<int>(status);

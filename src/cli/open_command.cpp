@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/container_io.h"
 #include "cli/messages.h"
+#include "cli/paths.h"
 
 #include <optional>
 
@@ -62,7 +63,7 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
 {
     const fs::path container = args.file;
     const fs::path folder = args.folder.value_or(".");
-    if (!fs::is_directory(folder))
+    if (!IsFolder(folder))
         throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(folder, kNotAFolder)};
 
     CipherState cipher;
@@ -80,7 +81,7 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
         if (ownerFailsCheck(reader.ownerName()) && !args.force)
             throw CliFailure{ExitStatus::OwnerCheckFailed, PathMessage(container, kOwnerCheckFailed)};
         const fs::path target = folder / outputName(reader.header(), container);
-        if (!args.replace && fs::exists(fs::symlink_status(target)))
+        if (!args.replace && PathExists(target))
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
         file.emplace(target, args.replace);
     };

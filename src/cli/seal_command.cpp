@@ -10,6 +10,7 @@
 #include "cli/container_io.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
+#include "cli/paths.h"
 
 namespace ombre::cli {
 namespace {
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 // since a container is opened by its extension.
 Armour chooseArmour(const Arguments &args)
 {
-    const std::optional<Armour> named = args.output && !fs::is_directory(*args.output)
+    const std::optional<Armour> named = args.output && !IsFolder(*args.output)
                                             ? ArmourNamedBy(fs::path(*args.output).filename().string())
                                             : std::nullopt;
     if (!args.armour)
@@ -40,7 +41,7 @@ fs::path chooseOutput(const Arguments &args, const fs::path &source, Armour armo
     const std::string name = ReplaceExtension(source.filename().string(), ArmourExtension(armour));
     if (!args.output)
         return source.parent_path() / name;
-    if (fs::is_directory(*args.output))
+    if (IsFolder(*args.output))
         return fs::path(*args.output) / name;
     return *args.output;
 }
@@ -53,9 +54,8 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
     const Armour armour = chooseArmour(args);
     InputFile input(source);
     const fs::path target = chooseOutput(args, source, armour);
-    std::error_code ignored;
-    if (fs::exists(target)) {
-        if (fs::equivalent(source, target, ignored))
+    if (PathExists(target)) {
+        if (SameFile(source, target))
             throw CliFailure{ExitStatus::UsageOrInputOutput,
                              PathMessage(target, "Le conteneur ne peut pas remplacer le fichier à crypter.")};
         if (!args.replace)
