@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <set>
 
 namespace ombre::reg {
 namespace {
@@ -567,6 +568,20 @@ std::vector<const Key *> Document::keys() const
     for (const Entry *entry : entries)
         result.push_back(entry->key.get());
     return result;
+}
+
+std::vector<std::string> Document::subkeys(std::string_view path) const
+{
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    const std::string prefix = fold(path) + '\\';
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
+        const std::size_t end = it->first.find('\\', prefix.size());
+        const std::string folded = it->first.substr(prefix.size(), end - prefix.size());
+        if (seen.insert(folded).second)
+            names.push_back(it->second.key->path().substr(prefix.size(), folded.size()));
+    }
+    return names;
 }
 
 ParseResult parse(std::string_view bytes)

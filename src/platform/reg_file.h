@@ -67,6 +67,8 @@ public:
     bool remove(std::string_view path);
     // Keys in the order they were created.
     std::vector<const Key *> keys() const;
+    // Names of the direct subkeys of `path`, each once.
+    std::vector<std::string> subkeys(std::string_view path) const;
     bool empty() const { return keys_.empty(); }
 
 private:

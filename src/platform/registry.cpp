@@ -43,8 +43,17 @@ QString RegReadStr(const QString &key, const QString &name, const QString &def)
 
 int RegReadInt(const QString &key, const QString &name, int def)
 {
+    int n = def;
+    return RegTryReadInt(key, name, n) ? n : def;
+}
+
+bool RegTryReadInt(const QString &key, const QString &name, int &n)
+{
     const reg::Value *value = findValue(key, name);
-    return value && value->type == reg::RegDword ? static_cast<int>(value->dword) : def;
+    if (!value || value->type != reg::RegDword)
+        return false;
+    n = static_cast<int>(value->dword);
+    return true;
 }
 
 bool RegReadBool(const QString &key, const QString &name, bool def)

@@ -14,6 +14,9 @@ namespace ombre {
 QString RegReadStr(const QString &key, const QString &name, const QString &def);
 // The value when it exists as a REG_DWORD (32-bit signed); else `def`.
 int RegReadInt(const QString &key, const QString &name, int def);
+// True, with the value in `n`, when the value exists as a REG_DWORD: for callers that must tell a
+// missing value from one equal to their default.
+bool RegTryReadInt(const QString &key, const QString &name, int &n);
 // An integer read; true when non-zero.
 bool RegReadBool(const QString &key, const QString &name, bool def);
 

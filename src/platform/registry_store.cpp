@@ -1,12 +1,15 @@
 #include "platform/registry_store.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <optional>
 #include <sys/stat.h>
@@ -16,7 +19,7 @@ namespace {
 
 // Writes hold the lock for a few milliseconds; a writer that waits longer than this gives up
 // rather than freeze the program.
-constexpr int LockTimeoutMs = 3000;
+constexpr qint64 LockTimeoutMs = 5000;
 // A store holds a few kilobytes; anything this large is not ours and is set aside unread.
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
@@ -143,8 +146,14 @@ std::unique_ptr<QLockFile> RegistryStore::lock()
     if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath()))
         return nullptr;
     auto lockFile = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
-    if (!lockFile->tryLock(LockTimeoutMs))
-        return nullptr;
+    // QLockFile's own waiting doubles its pauses from 100 ms, so that a writer among busy ones
+    // may try only a handful of times before giving up; short random pauses give each a fair turn.
+    const QDeadlineTimer deadline(LockTimeoutMs);
+    while (!lockFile->tryLock(0)) {
+        if (lockFile->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return nullptr;
+        QThread::msleep(2 + QRandomGenerator::global()->bounded(8));
+    }
     return lockFile;
 }
 
