@@ -118,10 +118,8 @@ int codePageForCharset(int charset)
     }
 }
 
-int windows1252Byte(char16_t unit)
+int windows1252HighByte(char16_t unit)
 {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return unit;
     const auto found = std::find(kWindows1252High.begin(), kWindows1252High.end(), unit);
     return found == kWindows1252High.end() ? -1 : int(0x80 + (found - kWindows1252High.begin()));
 }
@@ -133,19 +131,6 @@ QString decodeWindows1252(QByteArrayView bytes)
     for (const char byte : bytes)
         *dst++ = windows1252Unit(static_cast<unsigned char>(byte));
     return text;
-}
-
-std::optional<QByteArray> encodeWindows1252(QStringView text)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *dst = bytes.data();
-    for (const QChar c : text) {
-        const int byte = windows1252Byte(c.unicode());
-        if (byte < 0)
-            return std::nullopt;
-        *dst++ = static_cast<char>(byte);
-    }
-    return bytes;
 }
 
 } // namespace ombre

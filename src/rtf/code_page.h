@@ -9,7 +9,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace ombre {
 
@@ -45,12 +44,15 @@ private:
 // default charset), in which case the document's \ansicpg applies.
 int codePageForCharset(int charset);
 
-// Windows-1252 byte of one UTF-16 unit, or -1 when the page cannot hold it.
-int windows1252Byte(char16_t unit);
+int windows1252HighByte(char16_t unit); // outside Latin-1's printable range, or -1
+
+// Windows-1252 byte of one UTF-16 unit, or -1 when the page cannot hold it: callers then choose
+// another encoding rather than letting a character be replaced.
+inline int windows1252Byte(char16_t unit)
+{
+    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ? unit : windows1252HighByte(unit);
+}
 
 QString decodeWindows1252(QByteArrayView bytes);
-// Nothing when some character has no Windows-1252 byte: callers choose another encoding rather
-// than letting a character be replaced.
-std::optional<QByteArray> encodeWindows1252(QStringView text);
 
 } // namespace ombre

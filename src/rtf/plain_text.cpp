@@ -2,72 +2,91 @@
 
 #include "rtf/code_page.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <optional>
 
 namespace ombre {
 namespace {
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-bool hasUtf8Bom(const QByteArray &bytes)
-{
-    return bytes.startsWith(kUtf8Bom);
-}
-
-bool hasByteAbove127(const QByteArray &bytes)
-{
-    for (const char byte : bytes)
-        if (static_cast<unsigned char>(byte) > 127)
-            return true;
-    return false;
-}
-
-PlainTextEncoding::LineEnd firstLineEnd(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n')
-            return PlainTextEncoding::LineEnd::Lf;
-        if (text[i] == u'\r')
-            return i + 1 < text.size() && text[i + 1] == u'\n' ? PlainTextEncoding::LineEnd::CrLf
-                                                               : PlainTextEncoding::LineEnd::Cr;
-    }
-    return PlainTextEncoding::LineEnd::CrLf;
-}
-
 bool isLineBreak(char16_t c)
 {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
 }
 
-// Every line break (CR LF counting as one) becomes `lineEnd`.
-QString withLineEnds(QStringView text, QStringView lineEnd)
+// Makes every line break "\n" in place, and tells which one the text used first.
+PlainTextEncoding::LineEnd unifyLineBreaks(QString &text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 32);
+    std::optional<PlainTextEncoding::LineEnd> first;
+    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+    const char16_t *const end = begin + text.size();
+    char16_t *out = begin;
+    for (const char16_t *in = begin; in != end; ++in) {
+        if (*in != u'\r') {
+            if (*in == u'\n' && !first)
+                first = PlainTextEncoding::LineEnd::Lf;
+            *out++ = *in;
+            continue;
+        }
+        const bool crlf = in + 1 != end && in[1] == u'\n';
+        if (!first)
+            first = crlf ? PlainTextEncoding::LineEnd::CrLf : PlainTextEncoding::LineEnd::Cr;
+        if (crlf)
+            ++in;
+        *out++ = u'\n';
+    }
+    text.truncate(out - begin);
+    return first.value_or(PlainTextEncoding::LineEnd::CrLf);
+}
+
+QByteArrayView lineEndBytes(PlainTextEncoding::LineEnd lineEnd)
+{
+    switch (lineEnd) {
+    case PlainTextEncoding::LineEnd::Lf: return "\n";
+    case PlainTextEncoding::LineEnd::Cr: return "\r";
+    case PlainTextEncoding::LineEnd::CrLf: break;
+    }
+    return "\r\n";
+}
+
+// Windows-1252 bytes with the line ends written out; false as soon as a character does not fit.
+bool encodeWindows1252(QStringView text, QByteArrayView lineEnd, QByteArray &bytes)
+{
+    bytes.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (isLineBreak(c)) {
+            bytes.append(lineEnd);
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            continue;
+        }
+        const int byte = windows1252Byte(c);
+        if (byte < 0)
+            return false;
+        bytes.append(char(byte));
+    }
+    return true;
+}
+
+QByteArray encodeUtf8(QStringView text, QByteArrayView lineEnd)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() + text.size() / 8);
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (!isLineBreak(c))
             continue;
-        out += text.mid(runStart, i - runStart);
-        out += lineEnd;
+        bytes += text.sliced(runStart, i - runStart).toUtf8();
+        bytes += lineEnd;
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         runStart = i + 1;
     }
-    out += text.mid(runStart);
-    return out;
-}
-
-QStringView lineEndText(PlainTextEncoding::LineEnd lineEnd)
-{
-    switch (lineEnd) {
-    case PlainTextEncoding::LineEnd::Lf: return u"\n";
-    case PlainTextEncoding::LineEnd::Cr: return u"\r";
-    case PlainTextEncoding::LineEnd::CrLf: break;
-    }
-    return u"\r\n";
+    bytes += text.sliced(runStart).toUtf8();
+    return bytes;
 }
 
 } // namespace
@@ -75,47 +94,40 @@ QStringView lineEndText(PlainTextEncoding::LineEnd lineEnd)
 QString decodePlainText(const QByteArray &bytes, PlainTextEncoding *detected)
 {
     PlainTextEncoding found;
+    const QByteArrayView view(bytes);
     QString text;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const bool bom = hasUtf8Bom(bytes);
-    if (bom || hasByteAbove127(bytes)) {
-        text = utf8.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
-        if (!utf8.hasError()) {
-            found.codec = PlainTextEncoding::Codec::Utf8;
-            found.bom = bom;
-        } else {
-            text = decodeWindows1252(bytes);
-        }
+    // Pure ASCII is valid UTF-8 too, but reads as Windows-1252: the encoding of new documents.
+    const bool bom = view.startsWith(kUtf8Bom);
+    const bool ascii = !bom
+        && std::all_of(view.begin(), view.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && view.isValidUtf8()) {
+        found.codec = PlainTextEncoding::Codec::Utf8;
+        found.bom = bom;
+        text = QString::fromUtf8(view.sliced(bom ? 3 : 0));
     } else {
-        text = decodeWindows1252(bytes); // ASCII, the same in both
+        text = decodeWindows1252(view);
     }
-    found.lineEnd = firstLineEnd(text);
+    found.lineEnd = unifyLineBreaks(text);
     if (detected)
         *detected = found;
-    return withLineEnds(text, u"\n");
+    return text;
 }
 
 QByteArray encodePlainText(const QString &text, const PlainTextEncoding &preferred,
                            PlainTextEncoding *used)
 {
     PlainTextEncoding actual = preferred;
-    const QString lines = withLineEnds(text, lineEndText(preferred.lineEnd));
+    const QByteArrayView lineEnd = lineEndBytes(preferred.lineEnd);
     QByteArray bytes;
     if (preferred.codec == PlainTextEncoding::Codec::Windows1252) {
         actual.bom = false;
-        if (std::optional<QByteArray> ansi = encodeWindows1252(lines)) {
-            bytes = std::move(*ansi);
-        } else {
+        if (!encodeWindows1252(text, lineEnd, bytes)) {
             actual.codec = PlainTextEncoding::Codec::Utf8;
             actual.bom = true;
         }
     }
-    if (actual.codec == PlainTextEncoding::Codec::Utf8) {
-        QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-        bytes = utf8.encode(lines);
-        if (actual.bom)
-            bytes.prepend(kUtf8Bom);
-    }
+    if (actual.codec == PlainTextEncoding::Codec::Utf8)
+        bytes = (actual.bom ? QByteArray(kUtf8Bom) : QByteArray()) + encodeUtf8(text, lineEnd);
     if (used)
         *used = actual;
     return bytes;

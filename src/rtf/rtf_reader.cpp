@@ -269,6 +269,8 @@ private:
 
 void Reader::read(QByteArrayView input)
 {
+    // One edit block: the document lays out and signals once at the end, not at every run.
+    m_cursor.beginEditBlock();
     Tokenizer tokenizer(input);
     bool inDocument = true;
     while (inDocument) {
@@ -304,6 +306,7 @@ void Reader::read(QByteArrayView input)
     flushRun();
     if (!m_paragraphClosed)
         applyParagraph();
+    m_cursor.endEditBlock();
 }
 
 void Reader::openGroup()
