@@ -55,8 +55,11 @@ std::size_t EncodeDataLine(const ArmourAlphabet &alphabet, const std::uint8_t *b
     return static_cast<std::size_t>(p - out);
 }
 
-ArmourError CheckDataLine(const ArmourAlphabet &alphabet, std::string_view line, std::size_t &count,
-                          std::size_t &checked)
+namespace {
+
+// The count, length and check-character rules of CheckDataLine, without the characters' validity.
+ArmourError CheckDataLineShape(const ArmourAlphabet &alphabet, std::string_view line, std::size_t &count,
+                               std::size_t &checked)
 {
     if (line.empty())
         return ArmourError::LineTooShort;
@@ -71,11 +74,31 @@ ArmourError CheckDataLine(const ArmourAlphabet &alphabet, std::string_view line,
         return ArmourError::LineTooLong;
     if (after < ArmourNeededChars(static_cast<std::size_t>(n)))
         return ArmourError::LineTooShort;
-    const std::size_t read = full ? kArmourFullDataChars : after;
-    for (std::size_t i = 1; i <= read; ++i)
-        if (alphabet.Value(line[i]) < 0)
-            return ArmourError::InvalidCharacter;
     count = static_cast<std::size_t>(n);
+    checked = full ? kArmourFullDataChars : after;
+    return ArmourError::None;
+}
+
+bool AllValid(const ArmourAlphabet &alphabet, std::string_view chars)
+{
+    int any = 0;
+    for (char c : chars)
+        any |= alphabet.Value(c);
+    return any >= 0;
+}
+
+} // namespace
+
+ArmourError CheckDataLine(const ArmourAlphabet &alphabet, std::string_view line, std::size_t &count,
+                          std::size_t &checked)
+{
+    std::size_t n = 0;
+    std::size_t read = 0;
+    if (const ArmourError error = CheckDataLineShape(alphabet, line, n, read); error != ArmourError::None)
+        return error;
+    if (!AllValid(alphabet, line.substr(1, read)))
+        return ArmourError::InvalidCharacter;
+    count = n;
     checked = read;
     return ArmourError::None;
 }
@@ -85,28 +108,34 @@ ArmourError DecodeDataLine(const ArmourAlphabet &alphabet, std::string_view line
 {
     std::size_t n = 0;
     std::size_t checked = 0;
-    if (const ArmourError error = CheckDataLine(alphabet, line, n, checked); error != ArmourError::None)
+    if (const ArmourError error = CheckDataLineShape(alphabet, line, n, checked); error != ArmourError::None)
         return error;
-    // Every character read is valid now, so the values below are all 0..63.
+    // Characters are validated as they are decoded: an invalid one has the value -1, which sets
+    // the sign of `any`. A refused line may have written into out, but never past its count.
     const std::int8_t *values = alphabet.values.data();
     const unsigned char *c = reinterpret_cast<const unsigned char *>(line.data()) + 1;
     const std::size_t groups = n / 3;
+    int any = 0;
     for (std::size_t g = 0; g < groups; ++g, c += 4, out += 3) {
-        const unsigned bits = (unsigned(values[c[0]]) << 18) | (unsigned(values[c[1]]) << 12) |
-                              (unsigned(values[c[2]]) << 6) | unsigned(values[c[3]]);
+        const int v0 = values[c[0]], v1 = values[c[1]], v2 = values[c[2]], v3 = values[c[3]];
+        any |= v0 | v1 | v2 | v3;
+        const unsigned bits = (unsigned(v0) << 18) | (unsigned(v1) << 12) | (unsigned(v2) << 6) | unsigned(v3);
         out[0] = static_cast<std::uint8_t>(bits >> 16);
         out[1] = static_cast<std::uint8_t>(bits >> 8);
         out[2] = static_cast<std::uint8_t>(bits);
     }
     switch (n % 3) {
     case 1:
-        out[0] = static_cast<std::uint8_t>((values[c[0]] << 2) | (values[c[1]] >> 4));
+        out[0] = static_cast<std::uint8_t>((unsigned(values[c[0]]) << 2) | (unsigned(values[c[1]]) >> 4));
         break;
     case 2:
-        out[0] = static_cast<std::uint8_t>((values[c[0]] << 2) | (values[c[1]] >> 4));
-        out[1] = static_cast<std::uint8_t>((values[c[1]] << 4) | (values[c[2]] >> 2));
+        out[0] = static_cast<std::uint8_t>((unsigned(values[c[0]]) << 2) | (unsigned(values[c[1]]) >> 4));
+        out[1] = static_cast<std::uint8_t>((unsigned(values[c[1]]) << 4) | (unsigned(values[c[2]]) >> 2));
         break;
     }
+    // The characters after the whole groups: the tail's and any the line carries beyond it.
+    if (any < 0 || !AllValid(alphabet, line.substr(1 + groups * 4, checked - groups * 4)))
+        return ArmourError::InvalidCharacter;
     count = n;
     return ArmourError::None;
 }

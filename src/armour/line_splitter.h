@@ -4,7 +4,9 @@
 // end). Text after the last line end is a last line. A line is kept up to `keep` characters;
 // the rest is passed over, so memory stays bounded whatever the input.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -28,10 +30,16 @@ public:
             if (text[0] == '\n')
                 i = 1;
         }
+        // The next CR and the next LF at or after i, each searched again only once passed, so
+        // that text with one kind of line end is not searched to its end on every line.
+        std::size_t nextCR = Find(text, '\r', i);
+        std::size_t nextLF = Find(text, '\n', i);
         while (i < text.size()) {
-            std::size_t end = i;
-            while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-                ++end;
+            if (nextCR < i)
+                nextCR = Find(text, '\r', i);
+            if (nextLF < i)
+                nextLF = Find(text, '\n', i);
+            const std::size_t end = std::min(nextCR, nextLF);
             if (end == text.size()) {
                 Keep(text.substr(i));
                 break;
@@ -75,6 +83,15 @@ public:
     }
 
 private:
+    // Position of c in text from `from` on, or text.size().
+    static std::size_t Find(std::string_view text, char c, std::size_t from)
+    {
+        if (from >= text.size())
+            return text.size();
+        const void *found = std::memchr(text.data() + from, c, text.size() - from);
+        return found ? static_cast<std::size_t>(static_cast<const char *>(found) - text.data()) : text.size();
+    }
+
     void Keep(std::string_view part)
     {
         partial_ = true;
