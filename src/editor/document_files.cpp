@@ -17,6 +17,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -301,13 +303,21 @@ void TMainForm::ConvertToPlainText(TMDIChild &child, bool proportional)
     child.RichEdit->setAcceptRichText(false);
     child.DocumentInfo.PlainText = true;
     const QString family = proportional ? QStringLiteral("Arial") : QStringLiteral("Courier New");
-    const QString text = child.RichEdit->document()->toPlainText();
-    QFont font(family, 10);
-    child.RichEdit->document()->setDefaultFont(font);
-    child.RichEdit->setPlainText(text);
+    QTextDocument &document = *child.RichEdit->document();
+    const QString text = document.toPlainText();
+    const QFont font(family, 10);
     QTextCharFormat format;
     format.setFont(font);
     format.setForeground(QColor(Qt::black));
+    document.setDefaultFont(font);
+    // The reload is not an edit the user can undo: the formatting is gone for good.
+    document.setUndoRedoEnabled(false);
+    document.setPlainText(text);
+    QTextCursor whole(&document);
+    whole.select(QTextCursor::Document);
+    whole.setCharFormat(format);
+    document.setUndoRedoEnabled(true);
+    child.RichEdit->moveCursor(QTextCursor::Start);
     child.RichEdit->setCurrentCharFormat(format);
     child.DocumentInfo.Proportional = proportional;
     ComboFont->setCurrentIndex(std::max(0, ComboFont->findText(family, Qt::MatchFixedString)));

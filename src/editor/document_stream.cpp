@@ -60,8 +60,9 @@ bool IsReadOnlyFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return false;
+    // The mode bits, not the user's access: root may write anywhere, yet the file is marked.
     constexpr QFileDevice::Permissions anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return (info.permissions() & anyWrite) == 0;
 }
 

@@ -6,6 +6,7 @@
 #include "editor/pictures.h"
 #include "settings/options.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <algorithm>
 #include <QComboBox>
@@ -57,6 +58,11 @@ void TMainForm::FormCreate()
     setWindowIcon(ProgramIcon());
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);
+    // Paste follows what the clipboard holds, whoever put it there.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (!Updating && ActiveChild)
+            ActiveChild->ShowCommandStates();
+    });
 
     // With 256 colours or fewer the area keeps its plain colour.
     if (const QScreen *screen = QGuiApplication::primaryScreen(); !screen || screen->depth() > 8)

@@ -80,6 +80,8 @@ public:
     TMDIChild *CreateMDIChild(TDocumentInfo info, bool restoreGeometry, bool loadFile);
     QList<TMDIChild *> DocumentWindows() const; // in creation order
     void UpdateMenuItems();
+    // The commands the document window drives, off while no document is validly active.
+    void DisableEditCommands();
     void UpdateKeyPanels();
     // Toggled by the Insert key in any document: every document follows the one keyboard state.
     bool InsertToggled = false;

@@ -105,6 +105,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     }
 
     child->DocumentInfo = info;
+    child->RichEdit->moveCursor(QTextCursor::Start);
     child->setModified(false);
     if (restoreGeometry && info.WindowState == 1)
         window->showMinimized();
@@ -156,7 +157,11 @@ void TMainForm::UpdateMenuItems()
     ComboFont->setEnabled(c.RW);
     ComboSize->setEnabled(c.RW);
 
+    if (!c.D)
+        DisableEditCommands();
     if (c.D && !Updating && ActiveChild) {
+        // The document window's finer rules (Replace needs text) have the last word.
+        ActiveChild->ShowCommandStates();
         const bool plain = ActiveChild->DocumentInfo.PlainText;
         WordwrapItem->setChecked(ActiveChild->wordWrap());
         EnrichiItem->setChecked(!plain);
@@ -166,6 +171,13 @@ void TMainForm::UpdateMenuItems()
         else
             SetBrutItemSimple();
     }
+}
+
+void TMainForm::DisableEditCommands()
+{
+    for (QAction *a : {CutItem, CopyItem, PasteItem, UndoItem, SelectionnerItem, RechercherItem, RechercherNextItem,
+                       RemplacerItem, MajusculesItem, MinusculesItem})
+        a->setEnabled(false);
 }
 
 void TMainForm::UpdateKeyPanels()

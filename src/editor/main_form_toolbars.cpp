@@ -43,8 +43,8 @@ void TMainForm::FillFontList()
 
 void TMainForm::PairFontControls()
 {
-    const Qt::ToolBarArea area = toolBarArea(Attributs);
-    const bool sideways = !Attributs->isFloating() && !horizontalArea(area);
+    // The orientation is what the bar has just taken; its dock may not be updated yet.
+    const bool sideways = !Attributs->isFloating() && Attributs->orientation() == Qt::Vertical;
     BtnFont->setVisible(sideways);
     ComboFontAction->setVisible(!sideways);
     ComboSizeAction->setVisible(!sideways);

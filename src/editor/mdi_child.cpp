@@ -372,7 +372,7 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
 
     QMenu *align = ChildPopup->addMenu(MenuPicture(11), QStringLiteral("&Aligner"));
     align->menuAction()->setStatusTip(QStringLiteral("Aligner un paragraphe"));
-    align->setEnabled(w);
+    align->menuAction()->setEnabled(w);
     auto *alignGroup = new QActionGroup(align);
     const Qt::Alignment alignment = RichEdit->textCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
     const struct {
@@ -431,10 +431,7 @@ void TMDIChild::FormClose()
     // Until another window is activated no document is validly active.
     closing_ = true;
     MainForm.Updating = true;
-    for (QAction *a : {MainForm.CutItem, MainForm.CopyItem, MainForm.PasteItem, MainForm.UndoItem,
-                       MainForm.SelectionnerItem, MainForm.RechercherItem, MainForm.RechercherNextItem,
-                       MainForm.RemplacerItem, MainForm.MajusculesItem, MainForm.MinusculesItem})
-        a->setEnabled(false);
+    MainForm.DisableEditCommands();
     MainForm.SetBrutItemSimple();
 }
 

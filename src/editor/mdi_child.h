@@ -57,6 +57,8 @@ public:
     void ShowWordwrapState();
     void RichEditSelectionChange();
     void ShowKeyStates(bool capsLock, bool insertMode, bool numLock);
+    // The commands that follow the caret and the clipboard (cut, copy, paste, undo, find, ...).
+    void ShowCommandStates();
     // The close question; true when the window may close (defined with the document files).
     bool FormCloseQuery();
     // Closed and about to go: no longer one of the frame's documents.
@@ -91,7 +93,6 @@ private:
     bool RichEditKeyDown(QKeyEvent *event);
     void RulerIndentChange(RulerHandle moved);
     void ChildPopupPopup(const QPoint &pos);
-    void ShowCommandStates();
     void ShowRuler();
     void ShowFormatting();
     void ShowCaretPosition();
