@@ -2,6 +2,7 @@
 // question asked when a modified document closes, and the switch between rich and plain text.
 
 #include "editor/document_stream.h"
+#include "editor/font_list.h"
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
 #include "editor/ruler.h"
@@ -320,7 +321,7 @@ void TMainForm::ConvertToPlainText(TMDIChild &child, bool proportional)
     child.RichEdit->moveCursor(QTextCursor::Start);
     child.RichEdit->setCurrentCharFormat(format);
     child.DocumentInfo.Proportional = proportional;
-    ComboFont->setCurrentIndex(std::max(0, ComboFont->findText(family, Qt::MatchFixedString)));
+    ComboFont->setCurrentIndex(FontBoxIndex(*ComboFont, font));
     ComboSize->setEditText(QStringLiteral("10"));
     Updating = wasUpdating;
 }

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <algorithm>
 
@@ -39,6 +40,14 @@ QSize FontListDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     const QSize hint = QStyledItemDelegate::sizeHint(option, index);
     // Rows are 13 pixels unless the interface font needs more, so that no name is clipped.
     return QSize(hint.width() + NameWithoutPicture, std::max(RowHeight, option.fontMetrics.height() + 2));
+}
+
+int FontBoxIndex(const QComboBox &box, const QFont &font)
+{
+    const int named = box.findText(font.families().value(0, font.family()), Qt::MatchFixedString);
+    if (named >= 0)
+        return named;
+    return std::max(0, box.findText(QFontInfo(font).family(), Qt::MatchFixedString));
 }
 
 void FillFontBox(QComboBox &box)

@@ -15,6 +15,10 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
+// The row of `font` in the box: its family, else the family the system substitutes for it
+// ("Arial" shown with a metric-compatible face), else 0.
+int FontBoxIndex(const QComboBox &box, const QFont &font);
+
 // Fills `box` with the screen's font families, sorted, scalable ones marked for the picture.
 void FillFontBox(QComboBox &box);
 

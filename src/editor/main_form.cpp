@@ -2,6 +2,7 @@
 
 #include "editor/main_form.h"
 
+#include "editor/font_list.h"
 #include "editor/mdi_child.h"
 #include "editor/pictures.h"
 #include "settings/options.h"
@@ -79,7 +80,7 @@ void TMainForm::FormCreate()
     RegleItem->setChecked(options.Ruler);
 
     const QFont &richFont = options.RichTextFont.font;
-    ComboFont->setCurrentIndex(std::max(0, ComboFont->findText(richFont.family(), Qt::MatchFixedString)));
+    ComboFont->setCurrentIndex(FontBoxIndex(*ComboFont, richFont));
     ComboSize->setEditText(QString::number(richFont.pointSize()));
 
     connect(Attributs, &QToolBar::orientationChanged, this, &TMainForm::PairFontControls);

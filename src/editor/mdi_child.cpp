@@ -1,6 +1,7 @@
 #include "editor/mdi_child.h"
 
 #include "editor/command_state.h"
+#include "editor/font_list.h"
 #include "editor/main_form.h"
 #include "editor/pictures.h"
 #include "editor/ruler.h"
@@ -189,6 +190,13 @@ void TMDIChild::RichEditChange()
 
 void TMDIChild::RichEditSelectionChange()
 {
+    // A window in the background (resized by tiling, say) keeps its own ruler and status bar in
+    // step; the frame's tool bars follow the active document only.
+    if (MainForm.ActiveChild != this) {
+        ShowRuler();
+        ShowCaretPosition();
+        return;
+    }
     // The boxes and buttons fire their change handlers while they are set below: Updating makes
     // those handlers leave the document alone.
     MainForm.Updating = true;
@@ -215,8 +223,7 @@ void TMDIChild::ShowFormatting()
 {
     const QTextCharFormat format = RichEdit->textCursor().charFormat();
     const QFont font = format.font().resolve(RichEdit->document()->defaultFont());
-    const QString family = font.families().value(0, font.family());
-    const int fontIndex = std::max(0, MainForm.ComboFont->findText(family, Qt::MatchFixedString));
+    const int fontIndex = FontBoxIndex(*MainForm.ComboFont, font);
     if (MainForm.ComboFont->currentIndex() != fontIndex)
         MainForm.ComboFont->setCurrentIndex(fontIndex);
     const int points = font.pointSizeF() > 0 ? qRound(font.pointSizeF()) : qRound(font.pixelSize() * 0.75);

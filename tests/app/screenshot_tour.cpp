@@ -1,0 +1,89 @@
+// Not a test: a tour of the frame for a person to look at. Run it on a real display (Xvfb is
+// enough); it opens a rich and a plain document, opens the menus one by one and writes a screen
+// shot of each scene into the folder given as its argument.
+//
+//   Xvfb :99 -screen 0 1280x900x24 &  DISPLAY=:99 build/tests/ombre_screenshot_tour /tmp/shots
+
+#include "editor/main_form.h"
+#include "editor/mdi_child.h"
+#include "settings/options.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTranslator>
+
+namespace {
+
+void shoot(const QString &folder, const QString &name)
+{
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Ombrelunaire 98"));
+    QTranslator qt;
+    if (qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(out);
+
+    QTemporaryDir files;
+    QFile plain(files.filePath(QStringLiteral("notes.txt")));
+    plain.open(QIODevice::WriteOnly);
+    plain.write("Liste des courses\r\n- pain\r\n- fromage\r\n- café\r\n");
+    plain.close();
+    QFile rich(files.filePath(QStringLiteral("lettre.rtf")));
+    rich.open(QIODevice::WriteOnly);
+    rich.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue128;}\\f0\\fs24 "
+               "{\\b Objet :} r\\'e9union du {\\i jeudi}\\par\\par Madame, Monsieur,\\par\\par "
+               "{\\cf1 Je vous prie d'agr\\'e9er mes salutations.}\\par}");
+    rich.close();
+
+    ombre::ProgramOptions().Desktop = false;
+    ombre::TMainForm form;
+    form.resize(900, 620);
+    form.move(40, 30);
+    form.show();
+    QTest::qWaitForWindowExposed(&form);
+    shoot(out, QStringLiteral("0-empty"));
+
+    form.OpenDocumentByName(plain.fileName());
+    form.OpenDocumentByName(rich.fileName());
+    form.WindowTileItemClick();
+    form.ActiveChild->RichEdit->moveCursor(QTextCursor::End);
+    shoot(out, QStringLiteral("1-two-documents"));
+
+    int index = 2;
+    for (QMenu *menu : {form.FileMenu, form.EditMenu, form.ViewMenu, form.InsertMenu, form.FormatMenu, form.ToolsMenu,
+                        form.WindowMenu, form.HelpMenu}) {
+        const QRect item = form.menuBar()->actionGeometry(menu->menuAction());
+        menu->popup(form.menuBar()->mapToGlobal(item.bottomLeft()));
+        shoot(out, QStringLiteral("%1-%2").arg(index++).arg(menu->objectName()));
+        menu->hide();
+    }
+    emit form.ActiveChild->RichEdit->customContextMenuRequested(QPoint(60, 40));
+    shoot(out, QStringLiteral("%1-context-menu").arg(index++));
+    form.ActiveChild->ChildPopup->hide();
+
+    form.resize(600, 400);
+    form.WindowCascadeItemClick();
+    shoot(out, QStringLiteral("%1-default-size").arg(index++));
+    for (ombre::TMDIChild *child : form.DocumentWindows())
+        child->setModified(false);
+    return 0;
+}
