@@ -27,6 +27,11 @@ constexpr int kMaxTwips = 31680; // 22 inches, wider than any page
 constexpr int kMaxHalfPoints = 3276; // 1638 points, the largest size the rich-edit control takes
 constexpr int kDefaultHalfPoints = 24;
 constexpr int kMaxUnicodeSkip = 16;
+// Qt marks every item of a list as changed each time one is added, so building a list costs the
+// square of its length. Longer runs of paragraphs are split into several lists: bullets look
+// the same, numbers start again (no letter numbers hundreds of paragraphs).
+constexpr int kMaxBulletItems = 64;
+constexpr int kMaxNumberedItems = 256;
 
 enum class Destination { Text, Skip, FontTable, ColourTable, ListTable, ListOverrideTable, Numbering };
 
@@ -264,6 +269,7 @@ private:
     QTextList *m_list = nullptr;
     ListKind m_listKind = ListKind::None;
     int m_listIdentity = 0;
+    int m_listItems = 0;
     bool m_previousInList = false;
 };
 
@@ -710,8 +716,9 @@ void Reader::applyParagraph()
     const ParagraphProperties &paragraph = s.paragraph;
     const QTextBlock block = m_cursor.block();
     const bool wanted = paragraph.list != ListKind::None;
+    const int maxItems = paragraph.list == ListKind::Bullet ? kMaxBulletItems : kMaxNumberedItems;
     const bool continues = wanted && m_list && m_previousInList && m_listKind == paragraph.list
-        && m_listIdentity == s.listIdentity;
+        && m_listIdentity == s.listIdentity && m_listItems < maxItems;
 
     // A new block inherits the list of the one before it; leave it unless it continues.
     QTextList *current = m_cursor.currentList();
@@ -722,6 +729,7 @@ void Reader::applyParagraph()
     if (wanted && !m_cursor.currentList()) {
         if (continues) {
             m_list->add(block);
+            ++m_listItems;
         } else {
             QTextListFormat format;
             format.setStyle(listStyle(paragraph.list));
@@ -729,7 +737,10 @@ void Reader::applyParagraph()
             m_list = m_cursor.createList(format);
             m_listKind = paragraph.list;
             m_listIdentity = s.listIdentity;
+            m_listItems = 1;
         }
+    } else if (continues) {
+        ++m_listItems; // the new block came into the list with the format of the one before
     }
     m_previousInList = wanted;
 }

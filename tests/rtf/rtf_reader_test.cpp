@@ -224,6 +224,21 @@ TEST(ReadRtf, RichEditBulletsFormOneList)
     EXPECT_EQ(block(5).textList()->itemText(block(5)), u"2."_s);
 }
 
+TEST(ReadRtf, LongListsKeepEveryItem)
+{
+    // Long runs are split into several lists (see the reader); every paragraph keeps its mark.
+    QByteArray rtf = R"({\rtf1\pard{\*\pn\pnlvlblt{\pntxtb\'B7}}\li200 )";
+    for (int i = 0; i < 300; ++i)
+        rtf += "item\\par ";
+    const std::unique_ptr<QTextDocument> document(readDocument(rtf + "}"));
+    ASSERT_EQ(document->blockCount(), 300);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        ASSERT_NE(block.textList(), nullptr) << block.blockNumber();
+        EXPECT_EQ(block.textList()->format().style(), QTextListFormat::ListDisc);
+        EXPECT_EQ(ParagraphProperties::of(block).leftIndent, 200);
+    }
+}
+
 TEST(ReadRtf, WordProcessorListsFollowTheListTable)
 {
     const std::unique_ptr<QTextDocument> document(readDocument(
