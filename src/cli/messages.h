@@ -14,6 +14,7 @@ inline constexpr std::string_view kNotAccessible = "Ce fichier n'est pas accessi
 inline constexpr std::string_view kSaveFailed = "Une erreur est intervenue lors de la sauvegarde. Veuillez vérifier SVP.";
 inline constexpr std::string_view kReadFailed = "Une erreur est intervenue lors du chargement. Veuillez vérifier SVP.";
 inline constexpr std::string_view kAlreadyExists = "Ce fichier existe déjà. Ajoutez --remplacer pour le remplacer.";
+inline constexpr std::string_view kWouldReplaceSource = "Le conteneur ne peut pas remplacer le fichier à crypter.";
 inline constexpr std::string_view kNotAFolder = "Ce dossier n'existe pas.";
 inline constexpr std::string_view kUnknownContentType = "Ce conteneur annonce un type de contenu inconnu ; rien n'a été écrit.";
 inline constexpr std::string_view kOwnerCheckFailed =

@@ -56,8 +56,7 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
     const fs::path target = chooseOutput(args, source, armour);
     if (PathExists(target)) {
         if (SameFile(source, target))
-            throw CliFailure{ExitStatus::UsageOrInputOutput,
-                             PathMessage(target, "Le conteneur ne peut pas remplacer le fichier à crypter.")};
+            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceSource)};
         if (!args.replace)
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
     }
