@@ -1,7 +1,5 @@
 #include "armour/data_line.h"
 
-#include <algorithm>
-
 namespace ombre {
 
 std::size_t EncodeDataLine(const ArmourAlphabet &alphabet, const std::uint8_t *bytes, std::size_t n,

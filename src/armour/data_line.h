@@ -35,7 +35,8 @@ ArmourError CheckDataLine(const ArmourAlphabet &alphabet, std::string_view line,
                           std::size_t &checked);
 
 // Decodes one data line into out (room for 45 bytes); count receives the number of bytes
-// written. Nothing is written past count.
+// written. Nothing is written past the line's count, not even for a line that is refused (which
+// may leave bytes in out that the caller must not use).
 ArmourError DecodeDataLine(const ArmourAlphabet &alphabet, std::string_view line, std::uint8_t *out,
                            std::size_t &count);
 

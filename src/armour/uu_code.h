@@ -58,11 +58,13 @@ public:
     std::function<void(TUUCode &)> OnProgress; // called with Percent updated
     std::int32_t Percent = 0;
     static constexpr std::int32_t ProgressStep = 10; // OnProgress fires when Percent is a multiple of it
+    // The bits of one block for EncodeLine and DecodeLine, one per cell, 360 used, the most
+    // significant bit of the first byte in cell 0.
+    std::array<std::uint8_t, 361> BitBuffer{};
 
 private:
     void Report(std::int32_t percent);
 
-    std::array<std::uint8_t, 361> BitBuffer{}; // one bit per cell, 360 used
     bool xxe_ = false;
     const ArmourAlphabet *alphabet_;
 };

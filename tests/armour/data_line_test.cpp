@@ -46,6 +46,23 @@ TEST(DataLine, WorkedExampleAbc)
     }
 }
 
+TEST(DataLine, BitBufferHoldsTheBlockMostSignificantBitFirst)
+{
+    std::vector<std::uint8_t> unused;
+    MemoryStream stream(unused);
+    std::vector<std::string> lines;
+    TUUCode code(stream, lines);
+    std::array<std::uint8_t, kArmourBlockSize> block{0x81};
+    block[44] = 0x01;
+    std::string line;
+    code.EncodeLine(block, 45, line);
+    EXPECT_EQ(code.BitBuffer[0], 1);
+    EXPECT_EQ(code.BitBuffer[1], 0);
+    EXPECT_EQ(code.BitBuffer[7], 1);
+    EXPECT_EQ(code.BitBuffer[359], 1);
+    EXPECT_EQ(std::count(code.BitBuffer.begin(), code.BitBuffer.end(), 1), 3);
+}
+
 TEST(DataLine, CountZeroAndFullAndAlmostFullLines)
 {
     EXPECT_EQ(FastLine({}, false, true), "```");
