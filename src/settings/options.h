@@ -47,7 +47,7 @@ struct TProgramOptions {
     int Filter = 1;             // 1-based index of the open dialog's filter
     bool Options = false;       // encrypt-file dialog shows its extended panel
     int UUEncode = 0;           // 0 none, 1 UUE, 2 XXE
-    QString Signature;          // may hold line breaks
+    QString Signature;          // may hold line breaks ("\n", as the settings dialog gives them)
     int Date = 0;               // 0..8
     int Formule = 0;            // zero-based current polite formula
     bool Splash = true;
