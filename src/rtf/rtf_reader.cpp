@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QSet>
 
 #include <algorithm>
 #include <map>
@@ -32,6 +33,10 @@ constexpr int kMaxUnicodeSkip = 16;
 // the same, numbers start again (no letter numbers hundreds of paragraphs).
 constexpr int kMaxBulletItems = 64;
 constexpr int kMaxNumberedItems = 256;
+// Qt hashes a format's font families and tab stops by their type alone, so formats that differ
+// only there are told apart one by one. Past this many different families (or sets of tab
+// stops) in one document, further ones are dropped: text keeps the default font and tabs.
+constexpr qsizetype kMaxDistinct = 256;
 
 enum class Destination { Text, Skip, FontTable, ColourTable, ListTable, ListOverrideTable, Numbering };
 
@@ -192,6 +197,14 @@ ListKind kindOfNumberFormat(int format)
     }
 }
 
+QByteArray keyOf(const QList<TabStop> &tabs)
+{
+    QByteArray key;
+    for (const TabStop &tab : tabs)
+        key += QByteArray::number(tab.position) + char('a' + int(tab.type));
+    return key;
+}
+
 class Reader
 {
 public:
@@ -229,7 +242,7 @@ private:
     ListKind kindOfListOverride(int override) const;
     const CodePageDecoder &decoder(int codePage);
     const CodePageDecoder &textDecoder();
-    CharacterProperties resolve(const CharacterState &chars) const;
+    CharacterProperties resolve(const CharacterState &chars);
 
     QTextCursor m_cursor;
     std::vector<GroupState> m_stack;
@@ -258,6 +271,9 @@ private:
     int m_listLevel = -1;
     int m_levelNumberFormat = -1;
     int m_overrideListId = 0;
+
+    QSet<QString> m_families; // see kMaxDistinct
+    QSet<QByteArray> m_tabSets;
 
     QString m_run; // text in m_runChars not yet in the document
     CharacterState m_runChars;
@@ -724,7 +740,15 @@ void Reader::applyParagraph()
     QTextList *current = m_cursor.currentList();
     if (current && !(continues && current == m_list))
         current->remove(block);
-    m_cursor.setBlockFormat(paragraph.blockFormat());
+    ParagraphProperties applied = paragraph;
+    if (!applied.tabs.isEmpty()) {
+        const QByteArray tabs = keyOf(applied.tabs);
+        if (m_tabSets.contains(tabs) || m_tabSets.size() < kMaxDistinct)
+            m_tabSets.insert(tabs);
+        else
+            applied.tabs.clear();
+    }
+    m_cursor.setBlockFormat(applied.blockFormat());
     m_cursor.setBlockCharFormat(resolve(s.chars).charFormat());
     if (wanted && !m_cursor.currentList()) {
         if (continues) {
@@ -786,12 +810,15 @@ ListKind Reader::kindOfListOverride(int override) const
     return kindOfNumberFormat(format == m_listNumberFormats.end() ? -1 : format->second);
 }
 
-CharacterProperties Reader::resolve(const CharacterState &chars) const
+CharacterProperties Reader::resolve(const CharacterState &chars)
 {
     CharacterProperties props;
     const auto font = m_fonts.find(chars.font >= 0 ? chars.font : m_defaultFont);
-    if (font != m_fonts.end())
+    if (font != m_fonts.end()
+        && (m_families.contains(font->second.name) || m_families.size() < kMaxDistinct)) {
         props.family = font->second.name;
+        m_families.insert(props.family);
+    }
     props.halfPoints = chars.halfPoints;
     props.bold = chars.bold;
     props.italic = chars.italic;

@@ -3,6 +3,7 @@
 #include "rtf/code_page.h"
 #include "rtf/rtf_properties.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -64,7 +65,7 @@ private:
     void word(const char *name);
     void word(const char *name, int value);
 
-    int fontIndex(const QString &family) const { return int(m_fonts.indexOf(family)); }
+    int fontIndex(const QString &family) const { return m_fontIndex.value(family); }
     int colourIndex(const QColor &colour) const;
     void useFont(const QString &family);
     void useColour(const QColor &colour);
@@ -72,7 +73,9 @@ private:
     const QTextDocument &m_document;
     const QFont m_defaults;
     QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
     std::vector<QRgb> m_colours; // colour table entries after the automatic one
+    QHash<QRgb, int> m_colourIndex; // 0 is the automatic colour
     bool m_hasBullets = false;
     QByteArray m_out;
     bool m_needDelimiter = false;
@@ -118,24 +121,23 @@ void Writer::collectTables()
 
 void Writer::useFont(const QString &family)
 {
-    if (!m_fonts.contains(family))
+    if (!m_fontIndex.contains(family)) {
+        m_fontIndex.insert(family, int(m_fonts.size()));
         m_fonts.append(family);
+    }
 }
 
 void Writer::useColour(const QColor &colour)
 {
-    if (colour.isValid() && colourIndex(colour) == 0)
+    if (colour.isValid() && !m_colourIndex.contains(colour.rgb())) {
         m_colours.push_back(colour.rgb());
+        m_colourIndex.insert(colour.rgb(), int(m_colours.size()));
+    }
 }
 
 int Writer::colourIndex(const QColor &colour) const
 {
-    if (!colour.isValid())
-        return 0;
-    for (std::size_t i = 0; i < m_colours.size(); ++i)
-        if (m_colours[i] == colour.rgb())
-            return int(i) + 1;
-    return 0;
+    return colour.isValid() ? m_colourIndex.value(colour.rgb()) : 0;
 }
 
 void Writer::header()

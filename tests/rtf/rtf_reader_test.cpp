@@ -239,6 +239,24 @@ TEST(ReadRtf, LongListsKeepEveryItem)
     }
 }
 
+TEST(ReadRtf, ThousandsOfFontsKeepTheirTextAndTheFirstFonts)
+{
+    // Past a few hundred families the rest fall back to the default font (see the reader).
+    QByteArray rtf = "{\\rtf1{\\fonttbl";
+    for (int i = 0; i < 2000; ++i)
+        rtf += "{\\f" + QByteArray::number(i) + " F" + QByteArray::number(i) + ";}";
+    rtf += "}";
+    for (int i = 0; i < 2000; ++i)
+        rtf += "\\pard\\f" + QByteArray::number(i) + "\\tx" + QByteArray::number(i + 1) + " a\\par ";
+    const std::unique_ptr<QTextDocument> document(readDocument(rtf + "}"));
+    ASSERT_EQ(document->blockCount(), 2000);
+    EXPECT_EQ(formatAt(*document, 0).fontFamilies().toStringList(), QStringList{u"F0"_s});
+    EXPECT_EQ(formatAt(*document, 2 * 100).fontFamilies().toStringList(), QStringList{u"F100"_s});
+    EXPECT_EQ(ParagraphProperties::of(document->findBlockByNumber(100)).tabs.size(), 1);
+    EXPECT_FALSE(formatAt(*document, 2 * 1999).hasProperty(QTextFormat::FontFamilies));
+    EXPECT_EQ(document->toPlainText().count(u'a'), 2000);
+}
+
 TEST(ReadRtf, WordProcessorListsFollowTheListTable)
 {
     const std::unique_ptr<QTextDocument> document(readDocument(
