@@ -1,6 +1,9 @@
 #include "rtf/plain_text.h"
 
 #include "rtf/code_page.h"
+#include "rtf/wipe.h"
+
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <optional>
@@ -70,22 +73,28 @@ bool encodeWindows1252(QStringView text, QByteArrayView lineEnd, QByteArray &byt
     return true;
 }
 
-QByteArray encodeUtf8(QStringView text, QByteArrayView lineEnd)
+// Written straight into one buffer: no per-line copies of the text are left behind.
+QByteArray encodeUtf8(QStringView text, QByteArrayView lineEnd, bool bom)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size() + text.size() / 8);
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const QByteArrayView mark = bom ? QByteArrayView(kUtf8Bom) : QByteArrayView();
+    QByteArray bytes(mark.size() + utf8.requiredSpace(text.size()) + text.size() * lineEnd.size(),
+                     Qt::Uninitialized);
+    char *const begin = bytes.data();
+    char *out = std::copy(mark.begin(), mark.end(), begin);
     qsizetype runStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (!isLineBreak(c))
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isLineBreak(text[i].unicode()))
             continue;
-        bytes += text.sliced(runStart, i - runStart).toUtf8();
-        bytes += lineEnd;
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+        out = utf8.appendToBuffer(out, text.sliced(runStart, i - runStart));
+        if (i == text.size())
+            break;
+        out = std::copy(lineEnd.begin(), lineEnd.end(), out);
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         runStart = i + 1;
     }
-    bytes += text.sliced(runStart).toUtf8();
+    bytes.truncate(out - begin);
     return bytes;
 }
 
@@ -122,12 +131,13 @@ QByteArray encodePlainText(const QString &text, const PlainTextEncoding &preferr
     if (preferred.codec == PlainTextEncoding::Codec::Windows1252) {
         actual.bom = false;
         if (!encodeWindows1252(text, lineEnd, bytes)) {
+            wipe(bytes);
             actual.codec = PlainTextEncoding::Codec::Utf8;
             actual.bom = true;
         }
     }
     if (actual.codec == PlainTextEncoding::Codec::Utf8)
-        bytes = (actual.bom ? QByteArray(kUtf8Bom) : QByteArray()) + encodeUtf8(text, lineEnd);
+        bytes = encodeUtf8(text, lineEnd, actual.bom);
     if (used)
         *used = actual;
     return bytes;

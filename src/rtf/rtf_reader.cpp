@@ -3,6 +3,7 @@
 #include "rtf/code_page.h"
 #include "rtf/rtf_properties.h"
 #include "rtf/rtf_tokenizer.h"
+#include "rtf/wipe.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -329,6 +330,8 @@ void Reader::read(QByteArrayView input)
     if (!m_paragraphClosed)
         applyParagraph();
     m_cursor.endEditBlock();
+    wipe(m_run);
+    wipe(m_pendingBytes);
 }
 
 void Reader::openGroup()
@@ -703,7 +706,8 @@ void Reader::flushBytes()
     for (const QChar c : decoded)
         if (c.unicode() >= 0x20 || c == u'\t')
             m_run.append(c);
-    m_pendingBytes.clear();
+    wipe(decoded);
+    m_pendingBytes.resize(0);
 }
 
 void Reader::flushRun()
@@ -712,7 +716,7 @@ void Reader::flushRun()
     if (m_run.isEmpty())
         return;
     m_cursor.insertText(m_run, resolve(m_runChars).charFormat());
-    m_run.clear();
+    m_run.resize(0); // keeps the buffer for the next run; wiped when the read ends
 }
 
 void Reader::endParagraph()

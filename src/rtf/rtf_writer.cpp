@@ -85,6 +85,8 @@ private:
 
 QByteArray Writer::write()
 {
+    // Room for the usual case at once: every reallocation would leave a copy of the text behind.
+    m_out.reserve(qsizetype(m_document.characterCount()) * 2 + 4096);
     collectTables();
     header();
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
