@@ -23,7 +23,8 @@ struct PlainTextEncoding {
 QString decodePlainText(const QByteArray &bytes, PlainTextEncoding *detected = nullptr);
 
 // Line breaks in `text` may be "\n", "\r\n", "\r", U+2029 (between blocks of a QTextDocument)
-// or U+2028 (a line break inside a block); all are written in the style of `preferred`.
+// or U+2028 (a line break inside a block); all are written in the style of `preferred`. Give it
+// QTextDocument::toRawText(): toPlainText() turns non-breaking spaces into ordinary ones.
 // Encodes with `preferred`; when Windows-1252 cannot hold a character, falls back to UTF-8 with
 // BOM (and reports the encoding actually used through `used`). Never replaces a character.
 QByteArray encodePlainText(const QString &text, const PlainTextEncoding &preferred,
