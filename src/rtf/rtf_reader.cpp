@@ -630,6 +630,10 @@ void Reader::hexByte(unsigned char byte)
 
 const CodePageDecoder &Reader::decoder(int codePage)
 {
+    // A document names a handful of code pages; a file naming thousands reads the rest as Western.
+    constexpr std::size_t kMaxCodePages = 16;
+    if (m_decoders.size() >= kMaxCodePages && !m_decoders.count(codePage))
+        codePage = kWindows1252;
     std::unique_ptr<CodePageDecoder> &slot = m_decoders[codePage];
     if (!slot)
         slot = std::make_unique<CodePageDecoder>(codePage);
