@@ -88,6 +88,11 @@ TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
 {
     setObjectName(QStringLiteral("Codage"));
     ensureCommandResources();
+    // The form is laid out to the pixel for a small dialog font; larger ones would not fit.
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPointSize(8);
+    dialogFont.setStyleHint(QFont::SansSerif);
+    setFont(dialogFont);
     ImageList = {QIcon(QStringLiteral(":/commands/encrypt.svg")), QIcon(QStringLiteral(":/commands/decrypt.svg")),
                  QIcon(QStringLiteral(":/commands/options-folded.svg")),
                  QIcon(QStringLiteral(":/commands/options-shown.svg"))};
@@ -133,15 +138,20 @@ TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
     // Below the fold: seen only when the panel is open.
     BevelBas = make<QFrame>(this, "BevelBas", {4, 260, 472, 98});
     BevelBas->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    BoxOptions = make<QGroupBox>(this, "BoxOptions", {12, 266, 456, 84});
+    BoxOptions = make<QGroupBox>(this, "BoxOptions", {8, 264, 464, 88});
     BoxOptions->setTitle(QStringLiteral(" Options "));
     const QString armourHint = QStringLiteral("Encodage supplémentaire pour messagerie");
-    CheckUUE = make<QCheckBox>(BoxOptions, "CheckUUE", {10, 24, 440, 22}, armourHint);
+    CheckUUE = make<QCheckBox>(BoxOptions, "CheckUUE", {6, 26, 454, 22}, armourHint);
     CheckUUE->setText(QStringLiteral(
         "Encoder le fichier crypté (fichier .cod) au format UUE (UUEncode + somme de contrôle)"));
-    CheckXXE = make<QCheckBox>(BoxOptions, "CheckXXE", {10, 52, 440, 22}, armourHint);
+    CheckXXE = make<QCheckBox>(BoxOptions, "CheckXXE", {6, 54, 454, 22}, armourHint);
     CheckXXE->setText(QStringLiteral(
         "Encoder le fichier crypté (fichier .cod) au format  XXE (XXEncode + somme de contrôle)"));
+    // The two long captions fit the dialog's width only a little smaller than the rest.
+    QFont checkFont = font();
+    checkFont.setPixelSize(10);
+    CheckUUE->setFont(checkFont);
+    CheckXXE->setFont(checkFont);
 
     setTabOrder(EditCode, EditName);
     setTabOrder(EditName, FileList);

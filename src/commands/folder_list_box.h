@@ -21,6 +21,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Every level is always open: no expand or collapse marks.
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
 
 private:
     void rebuild();

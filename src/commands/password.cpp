@@ -41,7 +41,11 @@ void loadPassword(CipherState &state, const QString &password)
 
 void forgetPassword(QLineEdit &edit)
 {
+    QString text = edit.text();
     edit.setText(QString());
+    // `text` now holds the field's buffer alone: overwrite it before it is freed.
+    if (!text.isEmpty())
+        secureWipe(text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
 }
 
 } // namespace ombre
