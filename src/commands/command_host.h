@@ -26,10 +26,10 @@ public:
 
     // The main window: parent of every dialog, and disabled while progress is shown.
     virtual QWidget *HostWindow() = 0;
-    virtual TmProgressWnd &ProgressWnd() = 0;
+    virtual TmProgressWnd &ProgressWindow() = 0;
 
     // Set while no document window is validly active; commands on the document then do nothing.
-    virtual bool Updating() const = 0;
+    virtual bool IsUpdating() const = 0;
     // The active document's file name (the made-up one for a document never saved).
     virtual QString ActiveDocumentFileName() const = 0;
     // The active document's text as the rich-edit control saves it to a stream: RTF for a

@@ -17,9 +17,10 @@ ByteSource memorySource(std::span<const std::uint8_t> bytes)
     };
 }
 
+// Unbuffered: the file may be plaintext, and a device buffer would keep copies that nobody wipes.
 FileReader::FileReader(const QString &path) : file_(path)
 {
-    if (!file_.open(QIODevice::ReadOnly))
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw CommandFailure("open for reading");
 }
 
@@ -50,7 +51,7 @@ ByteSource FileReader::source()
 
 AtomicFileWriter::AtomicFileWriter(const QString &path) : file_(path)
 {
-    if (!file_.open(QIODevice::WriteOnly))
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw CommandFailure("open for writing");
 }
 

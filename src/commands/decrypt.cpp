@@ -89,7 +89,7 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
 {
     CipherState &cipher = ProgramCipher();
     const CipherKeyGuard key(cipher);
-    TmProgressWnd &progress = host.ProgressWnd();
+    TmProgressWnd &progress = host.ProgressWindow();
     WipedBytes input; // deciphered in place: it ends up holding the plaintext
     try {
         progress.ShowProgress();

@@ -22,7 +22,7 @@ namespace ombre {
 
 void encryptCurrentDocument(CommandHost &host)
 {
-    if (host.Updating())
+    if (host.IsUpdating())
         return;
     TProgramOptions &options = ProgramOptions();
     CipherState &cipher = ProgramCipher();
@@ -35,7 +35,7 @@ void encryptCurrentDocument(CommandHost &host)
     if (!runCodage(host, dialog))
         return;
 
-    TmProgressWnd &progress = host.ProgressWnd();
+    TmProgressWnd &progress = host.ProgressWindow();
     try {
         progress.ShowProgress();
         progress.SetCaption(texts::Encrypting);

@@ -32,9 +32,11 @@ void sealFile(ContainerWriter &writer, FileReader &source, TmProgressWnd &progre
 {
     write(std::span<const std::uint8_t>(writer.start()));
     CipherPositions positions(progress, source.size());
-    std::vector<std::uint8_t> piece(kPieceSize);
+    WipedBytes buffer; // holds plaintext between reading and sealing
+    buffer.bytes.resize(kPieceSize);
+    const std::span<std::uint8_t> piece(buffer.bytes);
     while (const std::size_t got = source.read(piece)) {
-        const auto content = std::span(piece).first(got);
+        const auto content = piece.first(got);
         writer.seal(content);
         write(std::span<const std::uint8_t>(content));
         positions.advance(got);
@@ -63,7 +65,7 @@ void encryptExistingFile(CommandHost &host)
     if (!runCodage(host, dialog))
         return;
 
-    TmProgressWnd &progress = host.ProgressWnd();
+    TmProgressWnd &progress = host.ProgressWindow();
     const QString target = dialog.OutputPath;
     try {
         progress.ShowProgress();

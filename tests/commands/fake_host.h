@@ -38,8 +38,8 @@ public:
     std::vector<int> positions;
 
     QWidget *HostWindow() override { return &window; }
-    TmProgressWnd &ProgressWnd() override { return progress; }
-    bool Updating() const override { return updating; }
+    TmProgressWnd &ProgressWindow() override { return progress; }
+    bool IsUpdating() const override { return updating; }
     QString ActiveDocumentFileName() const override { return documentFileName; }
     QByteArray ActiveDocumentStream() override;
     void OpenDecryptedDocument(const DecryptedDocument &document) override;
