@@ -13,7 +13,6 @@ public:
 
     void setDirectory(const QString &path);
     void setMask(const QString &mask);
-    const QString &directory() const { return directory_; }
     const QString &mask() const { return mask_; }
 
     // Name (no folder) of the selected file, or empty.

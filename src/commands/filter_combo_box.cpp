@@ -11,7 +11,6 @@ FilterComboBox::FilterComboBox(QWidget *parent) : QComboBox(parent)
 
 void FilterComboBox::setFilter(const QString &filter)
 {
-    filter_ = filter;
     {
         const QSignalBlocker blocker(this);
         clear();

@@ -13,14 +13,10 @@ public:
 
     // Replaces the entries and selects the first one (maskChanged follows).
     void setFilter(const QString &filter);
-    const QString &filter() const { return filter_; }
     QString mask() const;
 
 signals:
     void maskChanged(const QString &mask);
-
-private:
-    QString filter_;
 };
 
 } // namespace ombre

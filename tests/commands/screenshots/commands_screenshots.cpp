@@ -3,7 +3,9 @@
 // progress window while a large file is sealed, the messages, TOuverture and TAuthentique.
 // Also prints how long sealing the large file took and the peak memory of the process.
 //
-//   Xvfb :98 -screen 0 1280x900x24 & twm -display :98 &
+//   Xvfb :98 -screen 0 1280x900x24 &
+//   DISPLAY=:98 twm -f TWMRC &    (optional: title bars; TWMRC must say RandomPlacement, or twm
+//                                waits for a click to place each window)
 //   DISPLAY=:98 build-e/tests/commands_screenshots OUTPUT_FOLDER WORK_FOLDER [SIZE_MB]
 
 #include "commands/authentique_window.h"
@@ -173,10 +175,9 @@ int main(int argc, char **argv)
     int shots = 0;
     host.progress.OnPositionWindow = [&](int &, int &) {
         TfrmProgress *form = host.progress.Form();
-        QObject::connect(form->ProgressBar, &QProgressBar::valueChanged, form, [&, form](int value) {
+        QObject::connect(form->ProgressBar, &QProgressBar::valueChanged, form, [&](int value) {
             if (value == 50)
                 shoot(QStringLiteral("progress-%1").arg(++shots));
-            Q_UNUSED(form);
         });
     };
     const auto sealLarge = [&](int uuEncode) {
