@@ -4,6 +4,7 @@
 // (document_files.cpp, main_form_children.cpp, ..., main_form_pending.cpp for the commands that
 // later work fills in).
 
+#include "commands/command_host.h"
 #include "editor/document_info.h"
 
 #include <QMainWindow>
@@ -22,7 +23,9 @@ namespace ombre {
 
 class TMDIChild;
 
-class TMainForm : public QMainWindow {
+class TmProgressWnd;
+
+class TMainForm : public QMainWindow, public CommandHost {
     Q_OBJECT
 public:
     // `arguments`: the program's command-line arguments, without the program itself.
@@ -33,6 +36,8 @@ public:
     QPointer<TMDIChild> ActiveChild;
     // While set, every command on the current document does nothing (no valid active document).
     bool Updating = true;
+    // The progress window the long commands share; created on first use.
+    TmProgressWnd *ProgressWnd = nullptr;
     bool SpellerAvailable = false;
     bool Word97Available = false;
     bool FormulasAvailable = false;
@@ -168,6 +173,17 @@ public slots:
     void HelpChercheItemClick();
     void HelpWebItemClick();
     void HelpAboutItemClick();
+
+    // What the encryption commands need of the frame (main_form_encryption.cpp).
+    QWidget *HostWindow() override;
+    TmProgressWnd &ProgressWindow() override;
+    bool IsUpdating() const override;
+    QString ActiveDocumentFileName() const override;
+    QByteArray ActiveDocumentStream() override;
+    void OpenDecryptedDocument(const DecryptedDocument &document) override;
+    void OpenDocumentFile(const QString &path) override;
+    void BringToFront() override;
+    void ShowHelp(const QString &keyword) override;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,6 +1,6 @@
 // Commands and hooks of the frame whose bodies arrive with their own subsystems: editing and
 // formatting, insertions, properties, printing, encryption, settings, spelling, help, the
-// desktop and the window placement. Each exists now as a wired action with its enabling rule and
+// desktop. Each exists now as a wired action with its enabling rule and
 // does nothing yet; each moves to its subsystem's file when that subsystem lands.
 
 #include "editor/main_form.h"
@@ -56,18 +56,6 @@ void TMainForm::Word97ItemClick() {}
 void TMainForm::RaccourciItemClick() {}
 void TMainForm::ProbeIntegrations() {}
 
-// Encryption. Containers named on the command line or handed over by a second start, and files
-// dropped on the frame, are decrypted and opened here.
-void TMainForm::BtnCrypterClick() {}
-void TMainForm::FileCrypterItemClick() {}
-void TMainForm::BtnDecrypterClick() {}
-void TMainForm::AuthentifierItemClick() {}
-void TMainForm::DecryptAndOpenByName(const QString &) {}
-void TMainForm::DropFiles(const QStringList &) {}
-
-// Settings dialog.
-void TMainForm::OptionsItemClick() {}
-
 // Spelling.
 void TMainForm::OrthographeItemClick() {}
 void TMainForm::BuildDictionaryMenu() {}
@@ -79,10 +67,8 @@ void TMainForm::HelpChercheItemClick() {}
 void TMainForm::HelpWebItemClick() {}
 void TMainForm::HelpAboutItemClick() {}
 
-// Desktop restore and window placement.
+// Desktop restore.
 void TMainForm::RestoreDesktop() {}
 void TMainForm::SaveDesktop() {}
-void TMainForm::RestorePlacement() {}
-void TMainForm::SavePlacement() {}
 
 } // namespace ombre

@@ -408,7 +408,11 @@ TEST_F(DocumentFilesTest, OpenByNameTakesExistingDocumentsOnly)
 {
     form->OpenDocumentByName(path(QStringLiteral("absent.txt")));
     form->OpenDocumentByName(folder.path());
+    // A container goes to decryption, which asks for its password first: cancelled here.
+    modal.answerDialog([](QDialog &dialog) { dialog.reject(); });
     form->OpenDocumentByName(writeFile(QStringLiteral("secret.COD"), "PC1"));
+    ASSERT_FALSE(modal.shown().empty());
+    EXPECT_EQ(modal.shown().back().text, QStringLiteral("Ouverture"));
     EXPECT_EQ(documents(), 0);
 
     form->OpenDocumentByName(writeFile(QStringLiteral("arg.txt"), "argument"));
