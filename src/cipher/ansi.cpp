@@ -1,38 +1,8 @@
 #include "cipher/ansi.h"
 
-#include <array>
 #include <cstdint>
 
 namespace ombre {
-namespace {
-
-// Code points of bytes 0x80..0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char32_t ansiCodePoint(unsigned char byte)
-{
-    if (byte >= 0x80 && byte <= 0x9F)
-        return kHighControls[byte - 0x80];
-    return byte;
-}
-
-std::optional<unsigned char> ansiByte(char32_t cp)
-{
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return static_cast<unsigned char>(cp);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == cp)
-            return static_cast<unsigned char>(0x80 + i);
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<char32_t> NextUtf8CodePoint(std::string_view s, std::size_t &pos)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
@@ -101,7 +71,7 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8)
         const auto cp = NextUtf8CodePoint(utf8, pos);
         if (!cp)
             return std::nullopt;
-        const auto b = ansiByte(*cp);
+        const auto b = AnsiByte(*cp);
         if (!b)
             return std::nullopt;
         out += static_cast<char>(*b);
@@ -114,7 +84,7 @@ std::string AnsiToUtf8(std::string_view ansi)
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 2);
     for (char c : ansi)
-        appendUtf8(out, ansiCodePoint(static_cast<unsigned char>(c)));
+        appendUtf8(out, AnsiCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -3,15 +3,43 @@
 // passwords. Texts elsewhere in the program are UTF-8 std::strings; these helpers convert at the
 // edge and never replace a character silently.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace ombre {
 
+// Code points of bytes 0x80..0x9F; the rest of the code page equals Latin-1. The five bytes the
+// page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control character of the
+// same value, as on Windows, so that every byte survives a decode and an encode.
+inline constexpr std::array<char32_t, 32> kAnsiHighCodePoints = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// Inline: the text converters call these once per character.
+constexpr char32_t AnsiCodePoint(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? kAnsiHighCodePoints[byte - 0x80] : byte;
+}
+
+// The Windows-1252 byte of a code point; empty when the page cannot hold it.
+constexpr std::optional<unsigned char> AnsiByte(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
+    for (std::size_t i = 0; i < kAnsiHighCodePoints.size(); ++i)
+        if (kAnsiHighCodePoints[i] == codePoint)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
 // UTF-8 -> Windows-1252 bytes. Empty when the input is not valid UTF-8 or holds a character that
-// Windows-1252 cannot hold. The five code points the code page leaves undefined (0x81, 0x8D, 0x8F,
-// 0x90, 0x9D) map to the control characters U+0081 ... as on Windows, so every byte round-trips.
+// Windows-1252 cannot hold.
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 
 // Windows-1252 bytes -> UTF-8; every byte has a meaning, so this cannot fail.

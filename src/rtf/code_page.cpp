@@ -2,24 +2,13 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace ombre {
 namespace {
 
-// 0x80..0x9F of Windows-1252. The five bytes the page leaves undefined (81, 8D, 8F, 90, 9D)
-// stand for the C1 control of the same value, as the system's own conversion does, so that any
-// byte sequence survives a decode and an encode.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
+// Every page starts from Windows-1252, whose undefined bytes keep their own value.
 char16_t windows1252Unit(unsigned char byte)
 {
-    return byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : char16_t(byte);
+    return char16_t(AnsiCodePoint(byte));
 }
 
 bool isMultiByte(int codePage)
@@ -70,7 +59,7 @@ CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(codePage)
     for (int byte = 0x80; byte < 256; ++byte) {
         const char raw = static_cast<char>(byte);
         const QString unit = decoder.decode(QByteArrayView(&raw, 1));
-        // Undefined bytes keep their own value (see kWindows1252High).
+        // Undefined bytes keep their own value, as in Windows-1252.
         m_table[byte] = unit.size() == 1 && unit.at(0) != QChar::ReplacementCharacter
             ? unit.at(0).unicode() : char16_t(byte);
     }
@@ -116,12 +105,6 @@ int codePageForCharset(int charset)
     case 255: return 850;
     default: return 0;
     }
-}
-
-int windows1252HighByte(char16_t unit)
-{
-    const auto found = std::find(kWindows1252High.begin(), kWindows1252High.end(), unit);
-    return found == kWindows1252High.end() ? -1 : int(0x80 + (found - kWindows1252High.begin()));
 }
 
 QString decodeWindows1252(QByteArrayView bytes)

@@ -2,6 +2,8 @@
 // The one place where text meets Windows code pages: the plain-text stream, the RTF reader (which
 // meets \ansicpg and \fcharset) and the RTF writer all convert through here.
 
+#include "cipher/ansi.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -44,13 +46,12 @@ private:
 // default charset), in which case the document's \ansicpg applies.
 int codePageForCharset(int charset);
 
-int windows1252HighByte(char16_t unit); // outside Latin-1's printable range, or -1
-
 // Windows-1252 byte of one UTF-16 unit, or -1 when the page cannot hold it: callers then choose
 // another encoding rather than letting a character be replaced.
 inline int windows1252Byte(char16_t unit)
 {
-    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ? unit : windows1252HighByte(unit);
+    const auto byte = AnsiByte(unit);
+    return byte ? *byte : -1;
 }
 
 QString decodeWindows1252(QByteArrayView bytes);
