@@ -6,7 +6,10 @@
 #include "cipher/text_routines.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
+#include "commands/file_names.h"
 #include "platform/modal.h"
+
+#include <QLineEdit>
 
 namespace ombre {
 
@@ -15,6 +18,13 @@ bool runCodage(CommandHost &host, TCodage &dialog)
     QObject::connect(&dialog, &TCodage::helpRequested, &dialog,
                      [&host, &dialog] { host.ShowHelp(dialog.windowTitle()); });
     return modal().exec(dialog) == QDialog::Accepted;
+}
+
+bool runEncryptCodage(CommandHost &host, TCodage &dialog, const QString &sourceName, int uuEncode)
+{
+    dialog.Mode = TCodage::ModeEncrypt;
+    dialog.EditName->setText(replaceExtension(sourceName, TCodage::encryptExtension(uuEncode)));
+    return runCodage(host, dialog);
 }
 
 QString ownerLine(std::string_view ownerNameBytes)

@@ -15,7 +15,6 @@
 #include "platform/modal.h"
 #include "settings/options.h"
 
-#include <QLineEdit>
 #include <algorithm>
 
 namespace ombre {
@@ -30,9 +29,7 @@ void encryptCurrentDocument(CommandHost &host)
 
     const QString source = fileNamePart(host.ActiveDocumentFileName());
     TCodage dialog(host.HostWindow(), options, cipher);
-    dialog.Mode = TCodage::ModeEncrypt;
-    dialog.EditName->setText(replaceExtension(source, TCodage::encryptExtension(options.UUEncode)));
-    if (!runCodage(host, dialog))
+    if (!runEncryptCodage(host, dialog, source, options.UUEncode))
         return;
 
     TmProgressWnd &progress = host.ProgressWindow();

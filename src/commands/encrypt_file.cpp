@@ -20,7 +20,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QTemporaryFile>
 
 namespace ombre {
@@ -60,9 +59,7 @@ void encryptExistingFile(CommandHost &host)
     const CipherKeyGuard key(cipher);
     const QString source = fileNamePart(sourcePath);
     TCodage dialog(host.HostWindow(), options, cipher);
-    dialog.Mode = TCodage::ModeEncrypt;
-    dialog.EditName->setText(replaceExtension(source, TCodage::encryptExtension(options.UUEncode)));
-    if (!runCodage(host, dialog))
+    if (!runEncryptCodage(host, dialog, source, options.UUEncode))
         return;
 
     TmProgressWnd &progress = host.ProgressWindow();
