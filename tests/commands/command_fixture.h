@@ -3,15 +3,13 @@
 // end to end over a fake main window, with the few steps every test repeats.
 
 #include "cipher/cipher.h"
-#include "commands/codage_dialog.h"
 #include "commands/encryption_commands.h"
-#include "commands/file_list_box.h"
-#include "commands/filter_combo_box.h"
 #include "commands/ouverture_dialog.h"
 #include "commands/program_cipher.h"
-#include "dialog_driver.h"
 #include "fake_host.h"
 #include "settings/options.h"
+#include "support/codage_answers.h"
+#include "support/dialog_driver.h"
 #include "support/scripted_modal.h"
 
 #include <QDir>
@@ -20,6 +18,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ombre::test {
 
@@ -56,32 +61,11 @@ protected:
         return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
-    // TCodage in encrypt mode: types the password and presses the action button; answers the
-    // replacement question with `replace` when the target exists.
     void answerEncrypt(const QString &password, std::optional<QMessageBox::StandardButton> replace = std::nullopt)
     {
-        answerForm<TCodage>(modal, [password](TCodage &dialog) {
-            dialog.EditCode->setText(password);
-            click(dialog.BtnCrypter);
-        });
-        if (replace)
-            modal.answerMessage(*replace);
+        test::answerEncrypt(modal, password, replace);
     }
-
-    // TCodage in decrypt or authenticate mode: picks `name` in the file list (under the filter
-    // that shows it) and presses the action button.
-    void answerChoose(const QString &name, const QString &password)
-    {
-        answerForm<TCodage>(modal, [name, password](TCodage &dialog) {
-            for (int i = 0; i < dialog.Filter->count(); ++i)
-                if (QDir::match(dialog.Filter->itemData(i).toString(), name))
-                    dialog.Filter->setCurrentIndex(i);
-            dialog.FileList->selectFile(name);
-            ASSERT_EQ(dialog.EditName->text(), name);
-            dialog.EditCode->setText(password);
-            click(dialog.BtnCrypter);
-        });
-    }
+    void answerChoose(const QString &name, const QString &password) { test::answerChoose(modal, name, password); }
 
     void answerCancel()
     {

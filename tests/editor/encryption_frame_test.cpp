@@ -1,11 +1,9 @@
 // The encryption commands reached from the frame's menu items: the frame hands them the active
 // document and opens what they decrypt in a document window of its own.
 
-#include "commands/codage_dialog.h"
-#include "commands/file_list_box.h"
-#include "commands/filter_combo_box.h"
 #include "commands/ouverture_dialog.h"
 #include "editor_fixture.h"
+#include "support/codage_answers.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,31 +26,8 @@ protected:
 
     int documents() const { return static_cast<int>(form->DocumentWindows().size()); }
 
-    void answerEncrypt(const QString &password)
-    {
-        modal.answerDialog([password](QDialog &dialog) {
-            auto *codage = dynamic_cast<TCodage *>(&dialog);
-            ASSERT_NE(codage, nullptr);
-            codage->show();
-            codage->EditCode->setText(password);
-            codage->BtnCrypter->click();
-        });
-    }
-
-    void answerChoose(const QString &name, const QString &password)
-    {
-        modal.answerDialog([name, password](QDialog &dialog) {
-            auto *codage = dynamic_cast<TCodage *>(&dialog);
-            ASSERT_NE(codage, nullptr);
-            codage->show();
-            for (int i = 0; i < codage->Filter->count(); ++i)
-                if (QDir::match(codage->Filter->itemData(i).toString(), name))
-                    codage->Filter->setCurrentIndex(i);
-            codage->FileList->selectFile(name);
-            codage->EditCode->setText(password);
-            codage->BtnCrypter->click();
-        });
-    }
+    void answerEncrypt(const QString &password) { test::answerEncrypt(modal, password); }
+    void answerChoose(const QString &name, const QString &password) { test::answerChoose(modal, name, password); }
 };
 
 TEST_F(FrameEncryptionTest, ActiveDocumentSealedThenDecryptedIntoANewReadOnlyWindow)

@@ -6,14 +6,7 @@
 
 #include <QAbstractButton>
 #include <functional>
-#include <ostream>
 #include <gtest/gtest.h>
-
-// Readable failure output for texts.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace ombre::test {
 
