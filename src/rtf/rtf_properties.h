@@ -23,6 +23,17 @@ class QTextDocument;
 
 namespace ombre::rtf {
 
+// Whether a character read from RTF may enter a document as text. Control characters other than
+// the tab are noise in RTF text; U+2029, U+FDD0, U+FDD1 and U+FFFC are the document's own marks
+// for blocks, frames and embedded objects, so text holding them would change the document's
+// structure (and the writer, which skips them, could not give them back).
+constexpr bool isTextCharacter(char16_t c)
+{
+    if (c < 0x20)
+        return c == u'\t';
+    return c != 0x2029 && c != 0xFDD0 && c != 0xFDD1 && c != 0xFFFC;
+}
+
 inline constexpr double kTwipsPerPixel = 15.0;
 int twipsFromPixels(double pixels);
 double pixelsFromTwips(int twips);

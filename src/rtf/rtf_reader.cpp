@@ -676,7 +676,7 @@ void Reader::appendBytes(QByteArrayView bytes)
     m_run.reserve(m_run.size() + bytes.size());
     for (const char byte : bytes) {
         const char16_t unit = page.decodeByte(static_cast<unsigned char>(byte));
-        if (unit >= 0x20 || unit == u'\t') // other control bytes are noise in RTF text
+        if (isTextCharacter(unit))
             m_run.append(QChar(unit));
     }
 }
@@ -697,7 +697,7 @@ void Reader::appendUnit(char16_t unit)
         }
         return;
     }
-    if (unit >= 0x20 || unit == u'\t')
+    if (isTextCharacter(unit))
         m_run.append(QChar(unit));
 }
 
@@ -708,7 +708,7 @@ void Reader::flushBytes()
     QString decoded;
     m_pendingDecoder->appendDecoded(m_pendingBytes, decoded);
     for (const QChar c : decoded)
-        if (c.unicode() >= 0x20 || c == u'\t')
+        if (isTextCharacter(c.unicode()))
             m_run.append(c);
     wipe(decoded);
     m_pendingBytes.resize(0);

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"uc_is_restored_after_a_group", R"({\rtf1{\uc2 \u233 ab}\u233?c})", u"ééc"_s},
         TextCase{"surrogate_pair", R"({\rtf1 \u-10179?\u-8704?})", u"\U0001F600"_s},
         TextCase{"lone_surrogate_dropped", R"({\rtf1 a\u-10179?b})", u"ab"_s},
+        // Characters the document keeps for its own structure never enter as text.
+        TextCase{"document_marks_dropped", R"({\rtf1 a\u-4?b\u8233?c\u-560?d})", u"abcd"_s},
         TextCase{"special_characters",
                  R"({\rtf1 \tab|\~|\-|\_|\emdash|\endash|\lquote\rquote|\ldblquote\rdblquote|\bullet})",
                  u"\t|\u00A0|\u00AD|\u2011|—|–|‘’|“”|•"_s},
