@@ -6,6 +6,7 @@
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -29,8 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CipherState cipher;
     CipherSetKey(cipher, "Fuzz");
+    std::vector<std::uint8_t> inPlace = input;
     OpenedContainer whole;
-    const ContainerResult result = OpenContainer(cipher, input, whole);
+    const ContainerResult result = OpenContainer(cipher, inPlace, whole);
+    check(result == ContainerResult::Ok || inPlace == input);
 
     CipherSetKey(cipher, "Fuzz");
     ContainerReader reader(cipher);
@@ -46,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (result != ContainerResult::Ok)
         return 0;
 
-    check(content == whole.content && reader.ownerName() == whole.ownerName);
+    check(std::equal(content.begin(), content.end(), whole.content.begin(), whole.content.end())
+          && reader.ownerName() == whole.ownerName);
     const TCryptHeader &header = whole.header;
     check(header.SourceName.size() <= kMaxSourceNameBytes);
     check(whole.ownerName.size() <= header.OwnerNameLength);

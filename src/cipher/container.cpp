@@ -144,44 +144,65 @@ ContainerResult ContainerReader::finish() const
     return headerAccepted() ? ContainerResult::Ok : ContainerResult::UnknownFormat;
 }
 
+std::string ArmourBeginName(std::string_view sourceName)
+{
+    return EncodeHeaderText(ReplaceExtension(sourceName, ".cod"));
+}
+
 std::vector<std::uint8_t> SealContainer(CipherState &cipher, ContainerContent content,
                                         std::string_view sourceName, std::string_view ownerName,
-                                        std::span<const std::uint8_t> plain)
+                                        std::span<const std::uint8_t> plain, const CipherProgress &progress)
 {
     ContainerWriter writer(cipher, content, sourceName, ownerName);
     std::vector<std::uint8_t> bytes = writer.start();
     const std::size_t contentStart = bytes.size();
-    bytes.insert(bytes.end(), plain.begin(), plain.end());
-    writer.seal(std::span(bytes).subspan(contentStart));
+    if (progress)
+        progress(writer.header().OwnerNameLength);
+    bytes.resize(contentStart + plain.size());
+    // Copied and sealed piece by piece: each piece is still in the cache when it is sealed.
+    for (std::size_t offset = 0; offset < plain.size(); offset += kPieceSize) {
+        const std::size_t length = std::min(kPieceSize, plain.size() - offset);
+        const auto piece = std::span(bytes).subspan(contentStart + offset, length);
+        std::copy_n(plain.begin() + static_cast<std::ptrdiff_t>(offset), length, piece.begin());
+        writer.seal(piece);
+        if (progress)
+            progress(length);
+    }
     return bytes;
 }
 
 OpenedContainer::~OpenedContainer()
 {
     secureWipe(ownerName);
-    secureWipe(content);
 }
 
-ContainerResult OpenContainer(CipherState &cipher, std::span<const std::uint8_t> bytes,
-                              OpenedContainer &opened)
+ContainerResult OpenContainer(CipherState &cipher, std::span<std::uint8_t> bytes, OpenedContainer &opened,
+                              const CipherProgress &progress)
 {
-    opened.content.assign(bytes.begin(), bytes.end());
     ContainerReader reader(cipher);
-    const std::span<std::uint8_t> content = reader.feed(opened.content);
-    const ContainerResult result = reader.finish();
-    if (result != ContainerResult::Ok) {
-        secureWipe(opened.content);
-        return result;
+    // The header alone first: a refused one stops before anything is deciphered.
+    const std::size_t headerEnd = bytes.empty() ? 0 : std::min<std::size_t>(bytes.size(), 1 + bytes.front());
+    reader.feed(bytes.first(headerEnd));
+    if (!reader.headerAccepted())
+        return ContainerResult::UnknownFormat;
+
+    std::uint8_t *contentStart = nullptr;
+    std::size_t contentSize = 0;
+    for (std::size_t offset = headerEnd; offset < bytes.size(); offset += kPieceSize) {
+        const auto piece = bytes.subspan(offset, std::min(kPieceSize, bytes.size() - offset));
+        const std::span<std::uint8_t> content = reader.feed(piece);
+        if (!content.empty()) {
+            if (!contentStart)
+                contentStart = content.data();
+            contentSize += content.size();
+        }
+        if (progress)
+            progress(piece.size());
     }
-    // The content is the tail of the buffer, deciphered in place: move it to the front and wipe
-    // the copy its old place leaves behind.
-    std::copy(content.begin(), content.end(), opened.content.begin());
-    const std::size_t size = content.size();
-    secureWipe(opened.content.data() + size, opened.content.size() - size);
-    opened.content.resize(size);
     opened.header = reader.header();
     opened.ownerName = reader.ownerName();
-    return result;
+    opened.content = contentStart ? std::span(contentStart, contentSize) : bytes.last(0);
+    return reader.finish();
 }
 
 std::string CheckedOwnerText(std::string_view ownerName)

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ inline constexpr std::size_t kFixedRecordSize = 7;
 // HeaderSize is one byte, so the source name holds at most 255 - 7 bytes.
 inline constexpr std::size_t kMaxSourceNameBytes = 255 - kFixedRecordSize;
 inline constexpr std::size_t kMaxOwnerNameBytes = 255;
+// Files and buffers go through the cipher in pieces of this size: memory stays the same whatever
+// the size, and a progress bar moves after each piece.
+inline constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
 enum class ContainerContent : std::uint8_t { Document = 0, File = 1 };
 
@@ -48,6 +52,11 @@ std::string FitSourceName(std::string_view sourceName);
 
 // The header-text bytes stored for a UTF-8 owner name, cut at a character boundary to 255 bytes.
 std::string FitOwnerName(std::string_view ownerName);
+
+// The name on the begin line of an armoured container: the source name with ".cod", in the same
+// header-text bytes as the header's name (Windows-1252 when every character fits), so that
+// uudecode and mail readers show it as the header does.
+std::string ArmourBeginName(std::string_view sourceName);
 
 // HeaderSize followed by the record, source name scrambled.
 std::vector<std::uint8_t> HeaderBytes(const TCryptHeader &header);
@@ -119,27 +128,33 @@ private:
     std::string m_ownerName;
 };
 
-// A whole container in memory: header and enciphered body.
+// Told after each piece how many body bytes (owner name and content) went through the cipher.
+using CipherProgress = std::function<void(std::size_t bytes)>;
+
+// A whole container in memory: header and enciphered body, sealed in pieces of kPieceSize.
 std::vector<std::uint8_t> SealContainer(CipherState &cipher, ContainerContent content,
                                         std::string_view sourceName, std::string_view ownerName,
-                                        std::span<const std::uint8_t> plain);
+                                        std::span<const std::uint8_t> plain,
+                                        const CipherProgress &progress = {});
 
-// What a container held; the plaintext is wiped when the object goes.
+// What a container held. The content is deciphered in place: it views the caller's buffer, which
+// then holds plaintext for the caller to wipe; the owner name is wiped when the object goes.
 struct OpenedContainer {
     TCryptHeader header;
     std::string ownerName;
-    std::vector<std::uint8_t> content;
+    std::span<std::uint8_t> content;
 
     OpenedContainer() = default;
     ~OpenedContainer();
-    OpenedContainer(OpenedContainer &&) = default;
-    OpenedContainer &operator=(OpenedContainer &&) = default;
     OpenedContainer(const OpenedContainer &) = delete;
     OpenedContainer &operator=(const OpenedContainer &) = delete;
 };
 
-ContainerResult OpenContainer(CipherState &cipher, std::span<const std::uint8_t> bytes,
-                              OpenedContainer &opened);
+// Opens a whole container in memory, deciphering `bytes` in place in pieces of kPieceSize. A
+// refused header leaves every byte as it was: nothing is deciphered with a key that may be wrong
+// for a file that may not be a container.
+ContainerResult OpenContainer(CipherState &cipher, std::span<std::uint8_t> bytes, OpenedContainer &opened,
+                              const CipherProgress &progress = {});
 
 // The owner name as a user may see it: the name when it passes CheckOwnerName, else the default
 // owner text; in UTF-8.

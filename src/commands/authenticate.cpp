@@ -37,7 +37,7 @@ void authenticateContainer(CommandHost &host)
     const QString path = dialog.OutputPath;
 
     try {
-        WipedBytes start;
+        SecretBytes start;
         start.bytes.resize(kMostHeaderAndOwnerBytes);
         FileReader file(path);
         start.bytes.resize(file.read(start.bytes));

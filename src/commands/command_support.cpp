@@ -2,7 +2,6 @@
 
 #include "cipher/ansi.h"
 #include "cipher/container.h"
-#include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
@@ -31,17 +30,6 @@ QString ownerLine(std::string_view ownerNameBytes)
 {
     return QString::fromStdString(AnsiToUtf8(OwnerLabelText()))
            + QString::fromStdString(CheckedOwnerText(ownerNameBytes));
-}
-
-WipedBytes::~WipedBytes()
-{
-    secureWipe(bytes);
-}
-
-WipeOnExit::~WipeOnExit()
-{
-    if (!bytes_.isEmpty())
-        secureWipe(bytes_.data(), static_cast<std::size_t>(bytes_.size()));
 }
 
 } // namespace ombre

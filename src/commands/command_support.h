@@ -20,26 +20,4 @@ bool runEncryptCodage(CommandHost &host, TCodage &dialog, const QString &sourceN
 // The owner label followed by the owner name as the user may see it (CheckOwnerName).
 QString ownerLine(std::string_view ownerNameBytes);
 
-// A plaintext buffer that is wiped however the scope is left.
-class WipedBytes {
-public:
-    WipedBytes() = default;
-    ~WipedBytes();
-    WipedBytes(const WipedBytes &) = delete;
-    WipedBytes &operator=(const WipedBytes &) = delete;
-    std::vector<std::uint8_t> bytes;
-};
-
-// Wipes a QByteArray that held plaintext when the scope is left.
-class WipeOnExit {
-public:
-    explicit WipeOnExit(QByteArray &bytes) : bytes_(bytes) {}
-    ~WipeOnExit();
-    WipeOnExit(const WipeOnExit &) = delete;
-    WipeOnExit &operator=(const WipeOnExit &) = delete;
-
-private:
-    QByteArray &bytes_;
-};
-
 } // namespace ombre

@@ -3,6 +3,8 @@
 // a failure leaves the target as it was and no partial file. Failures are thrown as
 // CommandFailure so that each command reports them in one place.
 
+#include "cipher/container.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -20,9 +22,6 @@ class TmProgressWnd;
 struct CommandFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-// The size of the pieces in which files are read, sealed and written.
-inline constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
 // Fills `into` from the start and returns how many bytes it holds (fewer only at the end).
 using ByteSource = std::function<std::size_t(std::span<std::uint8_t> into)>;

@@ -4,6 +4,7 @@
 #include "cipher/ansi.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
+#include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
@@ -90,7 +91,7 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
     CipherState &cipher = ProgramCipher();
     const CipherKeyGuard key(cipher);
     TmProgressWnd &progress = host.ProgressWindow();
-    WipedBytes input; // deciphered in place: it ends up holding the plaintext
+    SecretBytes input; // deciphered in place: it ends up holding the plaintext
     try {
         progress.ShowProgress();
         const QString extension = lowerExtension(path);
@@ -103,35 +104,21 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
             readWholeFile(path, input.bytes);
         }
 
-        // The header alone first: an unknown format stops before anything is deciphered.
-        std::span<std::uint8_t> rest(input.bytes);
-        ContainerReader reader(cipher);
-        const std::size_t headerEnd = rest.empty() ? 0 : std::min<std::size_t>(rest.size(), 1 + rest.front());
-        reader.feed(rest.first(headerEnd));
-        rest = rest.subspan(headerEnd);
-        if (!reader.headerAccepted()) {
+        CipherPositions positions(progress, input.bytes.size());
+        OpenedContainer opened;
+        if (OpenContainer(cipher, input.bytes, opened, [&positions](std::size_t bytes) { positions.advance(bytes); })
+            != ContainerResult::Ok) {
             progress.HideProgress();
             showMessage(host.HostWindow(), QMessageBox::Warning,
                         QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(path), texts::FormatNotRecognised));
             return;
         }
-
-        CipherPositions positions(progress, input.bytes.size());
-        std::span<std::uint8_t> content;
-        while (!rest.empty()) {
-            const std::span<std::uint8_t> piece = rest.first(std::min(kPieceSize, rest.size()));
-            rest = rest.subspan(piece.size());
-            const std::span<std::uint8_t> deciphered = reader.feed(piece);
-            if (deciphered.empty())
-                continue;
-            content = content.empty() ? deciphered : std::span(content.data(), content.size() + deciphered.size());
-            positions.advance(deciphered.size());
-        }
         progress.HideProgress();
 
-        const std::string &owner = reader.ownerName();
-        const QString name = decryptedName(reader.header().SourceName, path);
-        switch (reader.header().ContentType) {
+        const std::span<const std::uint8_t> content = opened.content;
+        const std::string &owner = opened.ownerName;
+        const QString name = decryptedName(opened.header.SourceName, path);
+        switch (opened.header.ContentType) {
         case static_cast<std::uint8_t>(ContainerContent::Document):
             showDocument(host, name, content, owner);
             break;

@@ -13,9 +13,9 @@
 #include "commands/progress_positions.h"
 #include "commands/progress_window.h"
 #include "platform/modal.h"
+#include "platform/qt_secret.h"
 #include "settings/options.h"
 
-#include <algorithm>
 
 namespace ombre {
 
@@ -36,32 +36,23 @@ void encryptCurrentDocument(CommandHost &host)
     try {
         progress.ShowProgress();
         progress.SetCaption(texts::Encrypting);
-        QByteArray plain = host.ActiveDocumentStream();
-        const WipeOnExit wipePlain(plain);
-
+        const SecretByteArray plain(host.ActiveDocumentStream());
         const std::string sourceName = source.toStdString();
-        ContainerWriter writer(cipher, ContainerContent::Document, sourceName, options.OwnerName.toStdString());
-        std::vector<std::uint8_t> container = writer.start();
-        const std::size_t bodyStart = container.size() - writer.header().OwnerNameLength;
-        const std::size_t contentStart = container.size();
-        container.resize(contentStart + static_cast<std::size_t>(plain.size()));
+        const std::string ownerName = options.OwnerName.toStdString();
 
         // The owner name and the text are one plain buffer to the bar.
-        CipherPositions positions(progress, container.size() - bodyStart);
-        positions.advance(contentStart - bodyStart);
-        for (std::size_t offset = 0; offset < static_cast<std::size_t>(plain.size()); offset += kPieceSize) {
-            const std::size_t length = std::min(kPieceSize, static_cast<std::size_t>(plain.size()) - offset);
-            const auto piece = std::span(container).subspan(contentStart + offset, length);
-            std::copy_n(plain.constData() + offset, length, reinterpret_cast<char *>(piece.data()));
-            writer.seal(piece);
-            positions.advance(length);
-        }
+        CipherPositions positions(progress, FitOwnerName(ownerName).size() + static_cast<std::size_t>(plain.value.size()));
+        const std::vector<std::uint8_t> container = SealContainer(
+            cipher, ContainerContent::Document, sourceName, ownerName,
+            std::span(reinterpret_cast<const std::uint8_t *>(plain.value.constData()),
+                      static_cast<std::size_t>(plain.value.size())),
+            [&positions](std::size_t bytes) { positions.advance(bytes); });
 
         if (options.UUEncode == 0) {
             saveBytes(dialog.OutputPath, container);
         } else {
             progress.SetCaption(texts::Armouring);
-            saveArmoured(dialog.OutputPath, options.UUEncode == 2, ReplaceExtension(sourceName, ".cod"),
+            saveArmoured(dialog.OutputPath, options.UUEncode == 2, ArmourBeginName(sourceName),
                          container.size(), memorySource(container), progress);
         }
         progress.HideProgress();

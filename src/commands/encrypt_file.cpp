@@ -3,6 +3,7 @@
 
 #include "cipher/container.h"
 #include "cipher/file_name.h"
+#include "cipher/secure_wipe.h"
 #include "cipher/ansi.h"
 #include "cipher/text_routines.h"
 #include "commands/codage_dialog.h"
@@ -31,7 +32,7 @@ void sealFile(ContainerWriter &writer, FileReader &source, TmProgressWnd &progre
 {
     write(std::span<const std::uint8_t>(writer.start()));
     CipherPositions positions(progress, source.size());
-    WipedBytes buffer; // holds plaintext between reading and sealing
+    SecretBytes buffer; // holds plaintext between reading and sealing
     buffer.bytes.resize(kPieceSize);
     const std::span<std::uint8_t> piece(buffer.bytes);
     while (const std::size_t got = source.read(piece)) {
@@ -90,7 +91,7 @@ void encryptExistingFile(CommandHost &host)
                 throw CommandFailure("temporary file");
             progress.SetCaption(texts::Armouring);
             FileReader sealedReader(sealed.fileName());
-            saveArmoured(target, options.UUEncode == 2, ReplaceExtension(sourceName, ".cod"), sealedReader.size(),
+            saveArmoured(target, options.UUEncode == 2, ArmourBeginName(sourceName), sealedReader.size(),
                          sealedReader.source(), progress);
         }
     } catch (...) {

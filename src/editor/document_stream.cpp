@@ -1,5 +1,6 @@
 #include "editor/document_stream.h"
 
+#include "platform/qt_secret.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
@@ -10,7 +11,7 @@
 
 namespace ombre {
 
-void StreamIn(const QByteArray &bytes, QTextDocument &document, bool plainText, PlainTextEncoding *encoding)
+void StreamIn(QByteArrayView bytes, QTextDocument &document, bool plainText, PlainTextEncoding *encoding)
 {
     if (!plainText && rtf::looksLikeRtf(bytes)) {
         rtf::readRtf(bytes, document);
@@ -33,10 +34,10 @@ FileResult ReadDocumentFile(const QString &path, QTextDocument &document, bool p
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::Failed;
-    const QByteArray bytes = file.readAll();
+    const SecretByteArray bytes(file.readAll());
     if (file.error() != QFileDevice::NoError)
         return FileResult::Failed;
-    StreamIn(bytes, document, plainText, encoding);
+    StreamIn(bytes.value, document, plainText, encoding);
     return FileResult::Ok;
 }
 
@@ -44,11 +45,11 @@ FileResult WriteDocumentFile(const QString &path, const QTextDocument &document,
                              PlainTextEncoding *encoding)
 {
     PlainTextEncoding used = encoding ? *encoding : PlainTextEncoding{};
-    const QByteArray bytes = StreamOut(document, plainText, &used);
+    const SecretByteArray bytes(StreamOut(document, plainText, &used));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::Failed;
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (file.write(bytes.value) != bytes.value.size() || !file.commit())
         return FileResult::Failed;
     if (encoding)
         *encoding = used;

@@ -13,7 +13,8 @@ namespace ombre {
 
 // The document's stream in. Rich text whose bytes are not RTF is taken as plain text, as the
 // rich-edit control does. `encoding` receives the plain-text encoding found.
-void StreamIn(const QByteArray &bytes, QTextDocument &document, bool plainText, PlainTextEncoding *encoding);
+// A view: the bytes are often plaintext that the caller wipes, so no copy of them is made.
+void StreamIn(QByteArrayView bytes, QTextDocument &document, bool plainText, PlainTextEncoding *encoding);
 // The document's stream out. `encoding` (plain text) is the preferred one and receives the one used.
 QByteArray StreamOut(const QTextDocument &document, bool plainText, PlainTextEncoding *encoding);
 

@@ -54,7 +54,7 @@ void TMainForm::OpenDecryptedDocument(const DecryptedDocument &document)
         return;
     {
         TMDIChild::ChangeHandlerDetached detached(*child);
-        StreamIn(document.Content.toByteArray(), *child->RichEdit->document(), child->DocumentInfo.PlainText,
+        StreamIn(document.Content, *child->RichEdit->document(), child->DocumentInfo.PlainText,
                  &child->TextEncoding);
     }
     child->setModified(false);

@@ -1,7 +1,7 @@
 #include "rtf/plain_text.h"
 
 #include "rtf/code_page.h"
-#include "rtf/wipe.h"
+#include "platform/qt_secret.h"
 
 #include <QStringEncoder>
 
@@ -100,10 +100,9 @@ QByteArray encodeUtf8(QStringView text, QByteArrayView lineEnd, bool bom)
 
 } // namespace
 
-QString decodePlainText(const QByteArray &bytes, PlainTextEncoding *detected)
+QString decodePlainText(QByteArrayView view, PlainTextEncoding *detected)
 {
     PlainTextEncoding found;
-    const QByteArrayView view(bytes);
     QString text;
     // Pure ASCII is valid UTF-8 too, but reads as Windows-1252: the encoding of new documents.
     const bool bom = view.startsWith(kUtf8Bom);

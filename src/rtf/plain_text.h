@@ -20,7 +20,8 @@ struct PlainTextEncoding {
 // Returns the text with "\n" between lines, whatever the file used (CR LF, LF or CR; the first
 // line end found is reported in `detected`, CR LF when there is none). Pure ASCII without a
 // byte-order mark reports Windows-1252, the encoding of new documents.
-QString decodePlainText(const QByteArray &bytes, PlainTextEncoding *detected = nullptr);
+// A view: the bytes may be plaintext that the caller wipes, so no copy of them is made.
+QString decodePlainText(QByteArrayView bytes, PlainTextEncoding *detected = nullptr);
 
 // Line breaks in `text` may be "\n", "\r\n", "\r", U+2029 (between blocks of a QTextDocument)
 // or U+2028 (a line break inside a block); all are written in the style of `preferred`. Give it

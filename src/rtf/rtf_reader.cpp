@@ -3,7 +3,7 @@
 #include "rtf/code_page.h"
 #include "rtf/rtf_properties.h"
 #include "rtf/rtf_tokenizer.h"
-#include "rtf/wipe.h"
+#include "platform/qt_secret.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -843,12 +843,12 @@ CharacterProperties Reader::resolve(const CharacterState &chars)
 
 } // namespace
 
-bool looksLikeRtf(const QByteArray &bytes)
+bool looksLikeRtf(QByteArrayView bytes)
 {
     return bytes.startsWith("{\\rtf");
 }
 
-void readRtf(const QByteArray &rtf, QTextDocument &document)
+void readRtf(QByteArrayView rtf, QTextDocument &document)
 {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false); // a load is not an edit the user could undo

@@ -6,15 +6,16 @@
 // around it. Damaged input gives what could be read: the reader works in one pass over the bytes
 // with bounded nesting and never fails.
 
-#include <QByteArray>
+#include <QByteArrayView>
 
 class QTextDocument;
 
 namespace ombre::rtf {
 
 // Fills `document` (cleared first) from RTF bytes; returns what it could read, never fails hard.
-void readRtf(const QByteArray &rtf, QTextDocument &document);
+// A view: the bytes may be plaintext that the caller wipes, so the reader makes no copy of them.
+void readRtf(QByteArrayView rtf, QTextDocument &document);
 
-bool looksLikeRtf(const QByteArray &bytes); // starts with "{\rtf"
+bool looksLikeRtf(QByteArrayView bytes); // starts with "{\rtf"
 
 } // namespace ombre::rtf
