@@ -74,7 +74,7 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
     ContainerWriter writer(cipher, ContainerContent::File, sourceName, owner);
     const std::vector<std::uint8_t> start = writer.start();
     AtomicFile file(target, args.replace);
-    ContainerOutput output(file, armour, ReplaceExtension(sourceName, ".cod"), start.size() + input.size());
+    ContainerOutput output(file, armour, ArmourBeginName(sourceName), start.size() + input.size());
     output.write(start);
 
     SecretBytes buffer(kPieceSize);
