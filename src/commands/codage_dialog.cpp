@@ -201,7 +201,7 @@ void TCodage::FormCreate()
         && !Directory->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
         Directory->setDirectory(QDir::homePath());
 
-    EditCode->setEchoMode(options_.Password ? QLineEdit::Password : QLineEdit::Normal);
+    setPasswordMasked(*EditCode, options_.Password);
     CheckUUE->setChecked(options_.UUEncode == 1);
     CheckXXE->setChecked(options_.UUEncode == 2);
 }

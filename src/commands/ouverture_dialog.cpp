@@ -40,7 +40,7 @@ TOuverture::TOuverture(QWidget *parent, bool maskPassword)
     EditCode = new QLineEdit(panel);
     EditCode->setObjectName(QStringLiteral("EditCode"));
     EditCode->setGeometry(104, 38, 212, 22);
-    EditCode->setEchoMode(maskPassword ? QLineEdit::Password : QLineEdit::Normal);
+    setPasswordMasked(*EditCode, maskPassword);
     LabelCode->setBuddy(EditCode);
 
     BtnDecrypter = new QPushButton(QStringLiteral("&Décrypter"), this);

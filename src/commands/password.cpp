@@ -3,6 +3,7 @@
 #include "cipher/ansi.h"
 #include "cipher/cipher.h"
 #include "cipher/secure_wipe.h"
+#include "platform/qt_secret.h"
 
 #include <QLineEdit>
 
@@ -41,11 +42,18 @@ void loadPassword(CipherState &state, const QString &password)
 
 void forgetPassword(QLineEdit &edit)
 {
-    QString text = edit.text();
+    // The field holds the text and a second buffer for display (a copy of the text when it is
+    // shown, stars when masked). text() and displayText() share those buffers, so wiping them in
+    // place wipes the field's own before setText frees them.
+    wipeInPlace(edit.text());
+    wipeInPlace(edit.displayText());
     edit.setText(QString());
-    // `text` now holds the field's buffer alone: overwrite it before it is freed.
-    if (!text.isEmpty())
-        secureWipe(text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+}
+
+void setPasswordMasked(QLineEdit &edit, bool masked)
+{
+    edit.setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
+    edit.setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 } // namespace ombre

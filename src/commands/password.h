@@ -20,7 +20,12 @@ PasswordProblem checkPassword(const QString &password);
 // Loads the key from a password that passed checkPassword; the conversion's copy is wiped.
 void loadPassword(CipherState &state, const QString &password);
 
-// Empties a password field; setText (not clear) also drops the field's undo history.
+// Empties a password field and wipes what it held; setText (not clear) also drops the field's
+// undo history.
 void forgetPassword(QLineEdit &edit);
+
+// A masked field shows "*" for each character (whatever the style's own mask); an unmasked one
+// shows the characters.
+void setPasswordMasked(QLineEdit &edit, bool masked);
 
 } // namespace ombre
