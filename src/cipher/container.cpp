@@ -116,6 +116,39 @@ std::span<std::uint8_t> ContainerReader::feed(std::span<std::uint8_t> piece)
     return {};
 }
 
+bool ContainerReader::feedHeader(std::span<std::uint8_t> &bytes)
+{
+    const std::size_t length = bytes.empty() ? 0 : std::min<std::size_t>(bytes.size(), 1 + bytes.front());
+    feed(bytes.first(length));
+    bytes = bytes.subspan(length);
+    return headerAccepted();
+}
+
+void ContainerReader::feedOwnerName(std::span<std::uint8_t> &bytes)
+{
+    const std::size_t length = headerAccepted() ? std::min<std::size_t>(bytes.size(), m_header.OwnerNameLength) : 0;
+    feed(bytes.first(length));
+    bytes = bytes.subspan(length);
+}
+
+std::span<std::uint8_t> ContainerReader::feedInPieces(std::span<std::uint8_t> bytes, const CipherProgress &progress)
+{
+    std::uint8_t *contentStart = nullptr;
+    std::size_t contentSize = 0;
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kPieceSize) {
+        const auto piece = bytes.subspan(offset, std::min(kPieceSize, bytes.size() - offset));
+        const std::span<std::uint8_t> content = feed(piece);
+        if (!content.empty()) {
+            if (!contentStart)
+                contentStart = content.data();
+            contentSize += content.size();
+        }
+        if (progress)
+            progress(piece.size());
+    }
+    return contentStart ? std::span(contentStart, contentSize) : bytes.last(0);
+}
+
 void ContainerReader::acceptRecord()
 {
     const std::size_t size = m_headerSize;
@@ -181,27 +214,11 @@ ContainerResult OpenContainer(CipherState &cipher, std::span<std::uint8_t> bytes
 {
     ContainerReader reader(cipher);
     // The header alone first: a refused one stops before anything is deciphered.
-    const std::size_t headerEnd = bytes.empty() ? 0 : std::min<std::size_t>(bytes.size(), 1 + bytes.front());
-    reader.feed(bytes.first(headerEnd));
-    if (!reader.headerAccepted())
+    if (!reader.feedHeader(bytes))
         return ContainerResult::UnknownFormat;
-
-    std::uint8_t *contentStart = nullptr;
-    std::size_t contentSize = 0;
-    for (std::size_t offset = headerEnd; offset < bytes.size(); offset += kPieceSize) {
-        const auto piece = bytes.subspan(offset, std::min(kPieceSize, bytes.size() - offset));
-        const std::span<std::uint8_t> content = reader.feed(piece);
-        if (!content.empty()) {
-            if (!contentStart)
-                contentStart = content.data();
-            contentSize += content.size();
-        }
-        if (progress)
-            progress(piece.size());
-    }
+    opened.content = reader.feedInPieces(bytes, progress);
     opened.header = reader.header();
     opened.ownerName = reader.ownerName();
-    opened.content = contentStart ? std::span(contentStart, contentSize) : bytes.last(0);
     return reader.finish();
 }
 

@@ -27,6 +27,9 @@ inline constexpr std::size_t kMaxOwnerNameBytes = 255;
 // the size, and a progress bar moves after each piece.
 inline constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
+// Told after each piece how many body bytes (owner name and content) went through the cipher.
+using CipherProgress = std::function<void(std::size_t bytes)>;
+
 enum class ContainerContent : std::uint8_t { Document = 0, File = 1 };
 
 enum class ContainerResult {
@@ -100,6 +103,15 @@ public:
     // the header was refused).
     std::span<std::uint8_t> feed(std::span<std::uint8_t> piece);
 
+    // Feeds the header at the front of `bytes` (HeaderSize and the record, no more) and moves
+    // `bytes` past it; true when it was accepted. Nothing is deciphered.
+    bool feedHeader(std::span<std::uint8_t> &bytes);
+    // Feeds the owner name at the front of `bytes` after the header and moves `bytes` past it.
+    void feedOwnerName(std::span<std::uint8_t> &bytes);
+    // Feeds a whole buffer in pieces of kPieceSize, telling `progress` after each; returns the
+    // part of it that is content, deciphered in place.
+    std::span<std::uint8_t> feedInPieces(std::span<std::uint8_t> bytes, const CipherProgress &progress);
+
     // True once the header is complete and accepted.
     bool headerAccepted() const { return m_phase == Phase::Owner || m_phase == Phase::Content; }
     // True once the header was seen and refused; nothing more is deciphered.
@@ -127,9 +139,6 @@ private:
     TCryptHeader m_header;
     std::string m_ownerName;
 };
-
-// Told after each piece how many body bytes (owner name and content) went through the cipher.
-using CipherProgress = std::function<void(std::size_t bytes)>;
 
 // A whole container in memory: header and enciphered body, sealed in pieces of kPieceSize.
 std::vector<std::uint8_t> SealContainer(CipherState &cipher, ContainerContent content,

@@ -116,6 +116,9 @@ void readWholeFile(const QString &path, std::vector<std::uint8_t> &bytes)
 void readArmouredFile(const QString &path, bool xxe, std::vector<std::uint8_t> &bytes, TmProgressWnd &progress)
 {
     FileReader file(path);
+    // Four characters carry at most three bytes: room for the whole container at once, so that
+    // the buffer is never moved while it grows.
+    bytes.reserve(bytes.size() + file.size() / 4 * 3 + 3);
     ArmourDecoder decoder(
         xxe, [&bytes](std::span<const std::uint8_t> decoded) { bytes.insert(bytes.end(), decoded.begin(), decoded.end()); },
         file.size(), armourProgressHandler(progress));

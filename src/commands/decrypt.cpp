@@ -55,8 +55,28 @@ void showDocument(CommandHost &host, const QString &name, std::span<const std::u
     host.OpenDecryptedDocument(document);
 }
 
-void saveDecryptedFile(CommandHost &host, const QString &name, std::span<const std::uint8_t> content,
-                       const std::string &owner)
+// Deciphers the content piece by piece into `target`: the container's buffer keeps its
+// ciphertext, only one piece of plaintext is in memory at a time, and the file's bytes go to the
+// disk while the next piece is deciphered.
+void writeDecryptedFile(const QString &target, ContainerReader &reader, std::span<const std::uint8_t> body,
+                        CipherPositions &positions)
+{
+    AtomicFileWriter file(target);
+    SecretBytes piece(kPieceSize);
+    for (std::size_t offset = 0; offset < body.size(); offset += kPieceSize) {
+        const std::size_t length = std::min(kPieceSize, body.size() - offset);
+        const auto plain = std::span(piece.bytes).first(length);
+        std::copy_n(body.begin() + static_cast<std::ptrdiff_t>(offset), length, plain.begin());
+        file.write(reader.feed(plain));
+        positions.advance(length);
+    }
+    file.commit();
+}
+
+// The target is asked for before the content is deciphered: a cancelled dialog leaves no
+// plaintext anywhere, and the file is written while it is deciphered.
+void saveDecryptedFile(CommandHost &host, const QString &name, ContainerReader &reader,
+                       std::span<const std::uint8_t> body, CipherPositions &positions)
 {
     const TProgramOptions &options = ProgramOptions();
     FileDialogRequest request; // SaveCrypter
@@ -68,13 +88,17 @@ void saveDecryptedFile(CommandHost &host, const QString &name, std::span<const s
     const QString target = modal().saveFileName(host.HostWindow(), request);
     if (target.isEmpty())
         return;
-    saveBytes(target, content);
+    TmProgressWnd &progress = host.ProgressWindow();
+    progress.ShowProgress();
+    progress.SetCaption(texts::Decrypting);
+    writeDecryptedFile(target, reader, body, positions);
+    progress.HideProgress();
 
     QString text = QStringLiteral("\r\n")
                    + texts::aboutPath(QDir::toNativeSeparators(target),
                                       QString::fromStdString(AnsiToUtf8(DecryptedFileNoticeText())));
     if (options.Authenticity)
-        text += QStringLiteral("\r\n\r\n") + ownerLine(owner);
+        text += QStringLiteral("\r\n\r\n") + ownerLine(reader.ownerName());
     showMessage(host.HostWindow(), QMessageBox::Information, text);
 }
 
@@ -91,7 +115,7 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
     CipherState &cipher = ProgramCipher();
     const CipherKeyGuard key(cipher);
     TmProgressWnd &progress = host.ProgressWindow();
-    SecretBytes input; // deciphered in place: it ends up holding the plaintext
+    SecretBytes input; // a document's text is deciphered in place: it ends up holding the plaintext
     try {
         progress.ShowProgress();
         const QString extension = lowerExtension(path);
@@ -104,28 +128,35 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
             readWholeFile(path, input.bytes);
         }
 
-        CipherPositions positions(progress, input.bytes.size());
-        OpenedContainer opened;
-        if (OpenContainer(cipher, input.bytes, opened, [&positions](std::size_t bytes) { positions.advance(bytes); })
-            != ContainerResult::Ok) {
+        // The header alone first: an unknown format stops before anything is deciphered.
+        std::span<std::uint8_t> body(input.bytes);
+        ContainerReader reader(cipher);
+        if (!reader.feedHeader(body)) {
             progress.HideProgress();
             showMessage(host.HostWindow(), QMessageBox::Warning,
                         QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(path), texts::FormatNotRecognised));
             return;
         }
-        progress.HideProgress();
+        CipherPositions positions(progress, input.bytes.size());
+        const std::size_t ownerStart = body.size();
+        reader.feedOwnerName(body);
+        positions.advance(ownerStart - body.size());
 
-        const std::span<const std::uint8_t> content = opened.content;
-        const std::string &owner = opened.ownerName;
-        const QString name = decryptedName(opened.header.SourceName, path);
-        switch (opened.header.ContentType) {
-        case static_cast<std::uint8_t>(ContainerContent::Document):
-            showDocument(host, name, content, owner);
+        const QString name = decryptedName(reader.header().SourceName, path);
+        switch (reader.header().ContentType) {
+        case static_cast<std::uint8_t>(ContainerContent::Document): {
+            const std::span<const std::uint8_t> content =
+                reader.feedInPieces(body, [&positions](std::size_t bytes) { positions.advance(bytes); });
+            progress.HideProgress();
+            showDocument(host, name, content, reader.ownerName());
             break;
+        }
         case static_cast<std::uint8_t>(ContainerContent::File):
-            saveDecryptedFile(host, name, content, owner);
+            progress.HideProgress();
+            saveDecryptedFile(host, name, reader, body, positions);
             break;
-        default: // a content this program does not know: deciphered, then left alone
+        default: // a content this program does not know is left alone
+            progress.HideProgress();
             break;
         }
     } catch (...) {

@@ -72,8 +72,15 @@ TEST_F(FileCommandTest, AFileIsSealedAndWrittenBackUnchanged)
         modal.answerSaveFile(path("copie.pdf"));
         modal.answerMessage(QMessageBox::Ok);
         const std::size_t before = modal.messages().size();
+        host.captions.clear();
         decryptChosenContainer(host);
         EXPECT_EQ(read(path("copie.pdf")), original);
+        // The bar is hidden while SaveCrypter asks for the target, then shows the content being
+        // deciphered into it.
+        QStringList decrypting{"Analyse..."};
+        if (uuEncode != 0)
+            decrypting << "UUDécodage en cours...";
+        EXPECT_EQ(host.captions, decrypting << "Décryptage en cours..." << "-" << "Analyse..." << "Décryptage en cours..." << "-");
 
         const std::vector<ScriptedModal::Shown> &shown = modal.shown();
         const auto saveDialog = std::find_if(shown.begin(), shown.end(), [](const ScriptedModal::Shown &s) {
