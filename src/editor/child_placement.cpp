@@ -4,7 +4,7 @@
 
 namespace ombre {
 
-QRect NewChildGeometry(QSize area, std::optional<QRect> last, QSize size, int step)
+QRect newChildGeometry(QSize area, std::optional<QRect> last, QSize size, int step)
 {
     // A last window dragged partly out past the top or left edge cascades from the edge.
     QPoint at = last ? QPoint(std::max(0, last->left()), std::max(0, last->top())) + QPoint(step, step) : QPoint();

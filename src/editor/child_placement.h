@@ -10,6 +10,6 @@ namespace ombre {
 
 // `area`: the document area's size; `last`: the geometry of the last document window shown in
 // the normal state, if any; `size`: the new window's; `step`: the cascade's offset.
-QRect NewChildGeometry(QSize area, std::optional<QRect> last, QSize size, int step);
+QRect newChildGeometry(QSize area, std::optional<QRect> last, QSize size, int step);
 
 } // namespace ombre

@@ -2,7 +2,7 @@
 // Which commands are available, derived in one place from a small description of the program's
 // state. The frame (UpdateMenuItems) and the document window (RichEditSelectionChange) apply
 // these flags to their actions; nothing else decides whether a command is enabled. The document
-// window computes its EditCommands and the frame applies them (TMainForm::ShowDocumentState).
+// window computes its EditCommands and the frame applies them (TMainForm::showDocumentState).
 
 namespace ombre {
 

@@ -89,15 +89,15 @@ public:
     void UpdateMenuItems();
     // What the active document computed for its caret: the formatting controls, the ruler item
     // and the commands the document window drives.
-    void ShowDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler);
+    void showDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler);
     // The commands the document window drives; all off while no document is validly active.
-    void ShowEditCommands(const EditCommands &commands);
+    void showEditCommands(const EditCommands &commands);
     // `child` is the document every command now works on.
-    void DocumentActivated(TMDIChild &child);
+    void documentActivated(TMDIChild &child);
     void UpdateKeyPanels();
     // Toggled by the Insert key in any document: every document follows the one keyboard state.
     bool InsertToggled = false;
-    void ToggleInsertMode();
+    void toggleInsertMode();
 
     // Document files.
     void OpenDocumentByName(const QString &path);

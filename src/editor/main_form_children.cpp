@@ -106,7 +106,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     } else {
         const QSize size(std::max(350, freeArea.width() * 3 / 4), std::max(150, freeArea.height() * 3 / 4));
         const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-        window->setGeometry(NewChildGeometry(freeArea, lastNormalGeometry(*MdiArea, window), size, step));
+        window->setGeometry(newChildGeometry(freeArea, lastNormalGeometry(*MdiArea, window), size, step));
     }
 
     child->setWindowTitle(FileNamePart(info.FileName));
@@ -148,7 +148,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     MdiArea->setActiveSubWindow(window);
     child->RichEdit->setFocus();
     if (ActiveChild != child)
-        DocumentActivated(*child);
+        documentActivated(*child);
     child->RichEditSelectionChange();
     UpdateMenuItems();
     return child;
@@ -204,13 +204,13 @@ void TMainForm::UpdateMenuItems()
             setCommandEnabled(a, enabled);
 
     if (!c.D)
-        ShowEditCommands({});
+        showEditCommands({});
     else if (current)
         // The document window's finer rules (Replace needs text) have the last word.
-        ShowEditCommands(ActiveChild->editCommands());
+        showEditCommands(ActiveChild->editCommands());
 }
 
-void TMainForm::ShowDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler)
+void TMainForm::showDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler)
 {
     // The boxes and buttons fire their change handlers while they are set below: Updating makes
     // those handlers leave the document alone.
@@ -230,11 +230,11 @@ void TMainForm::ShowDocumentState(const CaretFormat &format, const EditCommands 
     }
     PucesItem->setChecked(format.bullets);
     BtnBullet->setChecked(format.bullets);
-    ShowEditCommands(commands);
+    showEditCommands(commands);
     Updating = false;
 }
 
-void TMainForm::ShowEditCommands(const EditCommands &commands)
+void TMainForm::showEditCommands(const EditCommands &commands)
 {
     const std::pair<bool, QList<QAction *>> rows[] = {
         {commands.cutCopy, {CutItem, CopyItem}},
@@ -249,14 +249,14 @@ void TMainForm::ShowEditCommands(const EditCommands &commands)
             a->setEnabled(enabled);
 }
 
-void TMainForm::DocumentActivated(TMDIChild &child)
+void TMainForm::documentActivated(TMDIChild &child)
 {
     ActiveChild = &child;
     child.RichEditSelectionChange();
     Updating = false;
 }
 
-void TMainForm::ToggleInsertMode()
+void TMainForm::toggleInsertMode()
 {
     InsertToggled = !InsertToggled;
     for (TMDIChild *child : DocumentWindows())

@@ -173,7 +173,7 @@ void TMDIChild::RichEditSelectionChange()
     ShowRuler();
     ShowCaretPosition();
     if (MainForm.ActiveChild == this)
-        MainForm.ShowDocumentState(CaretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont()),
+        MainForm.showDocumentState(caretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont()),
                                    editCommands(), !Ruler->isHidden());
 }
 
@@ -254,7 +254,7 @@ bool TMDIChild::RichEditKeyDown(QKeyEvent *event)
         return false;
     }
     if (key == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-        MainForm.ToggleInsertMode();
+        MainForm.toggleInsertMode();
         return true;
     }
     const Qt::KeyboardModifiers modifiers =
@@ -312,7 +312,7 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
     align->menuAction()->setStatusTip(QStringLiteral("Aligner un paragraphe"));
     align->setEnabled(commands.change);
     auto *alignGroup = new QActionGroup(align);
-    const CaretFormat format = CaretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont());
+    const CaretFormat format = caretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont());
     const struct {
         const char *caption;
         const char *hint;

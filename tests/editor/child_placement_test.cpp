@@ -29,7 +29,7 @@ TEST(ChildPlacementTest, CascadesInsideTheArea)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const QRect placed = NewChildGeometry(c.area, c.last, window, 24);
+        const QRect placed = newChildGeometry(c.area, c.last, window, 24);
         EXPECT_EQ(placed, c.expected) << placed.x() << "," << placed.y();
     }
 }

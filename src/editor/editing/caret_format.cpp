@@ -37,7 +37,7 @@ int wholePoints(const QFont &font)
 
 } // namespace
 
-CaretFormat CaretFormatAt(const QTextCursor &cursor, const QFont &defaultFont)
+CaretFormat caretFormatAt(const QTextCursor &cursor, const QFont &defaultFont)
 {
     const QFont font = cursor.charFormat().font().resolve(defaultFont);
     CaretFormat format;

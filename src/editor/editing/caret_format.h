@@ -24,6 +24,6 @@ struct CaretFormat {
 };
 
 // `defaultFont`: the document's, for what the text's own format leaves unset.
-CaretFormat CaretFormatAt(const QTextCursor &cursor, const QFont &defaultFont);
+CaretFormat caretFormatAt(const QTextCursor &cursor, const QFont &defaultFont);
 
 } // namespace ombre

@@ -83,7 +83,7 @@ TEST(CaretFormatTest, ReadsTheCharacterFormatAndTheParagraph)
         document.setDefaultFont(defaultFont);
         QTextCursor cursor(&document);
         c.write(cursor);
-        const CaretFormat format = CaretFormatAt(cursor, document.defaultFont());
+        const CaretFormat format = caretFormatAt(cursor, document.defaultFont());
         EXPECT_EQ(format.family.toStdString(), c.expected.family.toStdString());
         EXPECT_EQ(format.points, c.expected.points);
         EXPECT_EQ(format, c.expected);
@@ -100,9 +100,9 @@ TEST(CaretFormatTest, SelectionShowsTheFormatBeforeItsEnd)
     cursor.insertText(QStringLiteral(" maigre"), QTextCharFormat());
     cursor.setPosition(0);
     cursor.setPosition(3, QTextCursor::KeepAnchor);
-    EXPECT_TRUE(CaretFormatAt(cursor, document.defaultFont()).bold);
+    EXPECT_TRUE(caretFormatAt(cursor, document.defaultFont()).bold);
     cursor.setPosition(7, QTextCursor::KeepAnchor);
-    EXPECT_FALSE(CaretFormatAt(cursor, document.defaultFont()).bold);
+    EXPECT_FALSE(caretFormatAt(cursor, document.defaultFont()).bold);
 }
 
 } // namespace
