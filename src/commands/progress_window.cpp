@@ -1,7 +1,7 @@
 #include "commands/progress_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QWindow>
@@ -43,7 +43,7 @@ void TmProgressWnd::SetCaption(const QString &caption)
         return;
     }
     form_->setWindowTitle(caption);
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
 }
 
 void TmProgressWnd::ShowProgress()
@@ -76,6 +76,11 @@ void TmProgressWnd::ShowProgress()
         form_->winId(); // creates the native window so that it can be tied to the owner's
         form_->windowHandle()->setTransientParent(owner_->window()->windowHandle());
     }
+    if (owner_) {
+        ownerWasActive_ = owner_->window()->isActiveWindow();
+        QWidget *focus = QApplication::focusWidget();
+        focus_ = focus && owner_->isAncestorOf(focus) ? focus : nullptr;
+    }
     form_->show();
     // The form is not a Qt child of the owner: disabling a parent would disable it too.
     if (owner_)
@@ -89,6 +94,14 @@ void TmProgressWnd::HideProgress()
     if (owner_)
         owner_->setEnabled(true);
     form_.reset();
+    // The owner takes input again where it left off: in its window, in the widget that had the
+    // keyboard focus (the document being typed in).
+    if (owner_ && ownerWasActive_)
+        owner_->window()->activateWindow();
+    if (focus_ && focus_->isEnabled())
+        focus_->setFocus(Qt::OtherFocusReason);
+    focus_ = nullptr;
+    ownerWasActive_ = false;
 }
 
 void TmProgressWnd::SetProgress(int position)
@@ -98,7 +111,7 @@ void TmProgressWnd::SetProgress(int position)
     // QProgressBar ignores values outside its range; the bar stays full (or empty) instead.
     QProgressBar *bar = form_->ProgressBar;
     bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
 }
 
 } // namespace ombre

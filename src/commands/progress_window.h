@@ -54,6 +54,9 @@ public:
 
 private:
     QPointer<QWidget> owner_;
+    // Disabling the owner drops the keyboard focus inside it; these give it back on hiding.
+    QPointer<QWidget> focus_;
+    bool ownerWasActive_ = false;
     QString caption_ = QStringLiteral("Analyse...");
     std::unique_ptr<TfrmProgress> form_;
 };

@@ -30,6 +30,7 @@ EditCommands ComputeEditCommands(const EditState &state)
     c.find = state.text;
     c.replace = state.writable && state.text;
     c.changeCase = state.writable && state.selection;
+    c.change = state.writable;
     return c;
 }
 

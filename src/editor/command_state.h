@@ -1,7 +1,8 @@
 #pragma once
 // Which commands are available, derived in one place from a small description of the program's
 // state. The frame (UpdateMenuItems) and the document window (RichEditSelectionChange) apply
-// these flags to their actions; nothing else decides whether a command is enabled.
+// these flags to their actions; nothing else decides whether a command is enabled. The document
+// window computes its EditCommands and the frame applies them (TMainForm::showDocumentState).
 
 namespace ombre {
 
@@ -49,6 +50,7 @@ struct EditCommands {
     bool find = false;    // select all, find, find again
     bool replace = false;
     bool changeCase = false;
+    bool change = false;  // the context menu's font, alignment, bullets and insertions
 };
 
 EditCommands ComputeEditCommands(const EditState &state);

@@ -62,7 +62,7 @@ void TMainForm::FormCreate()
     // Paste follows what the clipboard holds, whoever put it there.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         if (!Updating && ActiveChild)
-            ActiveChild->ShowCommandStates();
+            showEditCommands(ActiveChild->editCommands());
     });
 
     // With 256 colours or fewer the area keeps its plain colour.
@@ -157,7 +157,7 @@ QList<TMDIChild *> TMainForm::DocumentWindows() const
 void TMainForm::SubWindowActivated(QMdiSubWindow *window)
 {
     if (auto *child = window ? qobject_cast<TMDIChild *>(window->widget()) : nullptr; child && !child->isClosing())
-        child->FormActivate();
+        documentActivated(*child);
     else if (DocumentWindows().isEmpty()) {
         ActiveChild = nullptr;
         Updating = true;
@@ -169,11 +169,15 @@ void TMainForm::SubWindowActivated(QMdiSubWindow *window)
 
 void TMainForm::ChildClosing(TMDIChild &child)
 {
+    // Until another window is activated no document is validly active.
+    Updating = true;
+    showEditCommands({});
+    SetBrutItemSimple();
     if (ActiveChild == &child)
         ActiveChild = nullptr;
     else if (ActiveChild)
         // Another document stays active and no activation will tell: it is still valid.
-        ActiveChild->FormActivate();
+        documentActivated(*ActiveChild);
     UpdateMenuItems();
 }
 

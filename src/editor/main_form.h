@@ -5,6 +5,7 @@
 // later work fills in).
 
 #include "commands/command_host.h"
+#include "editor/command_state.h"
 #include "editor/document_info.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class QToolBar;
 
 namespace ombre {
 
+struct CaretFormat;
 class TMDIChild;
 
 class TmProgressWnd;
@@ -85,11 +87,17 @@ public:
     TMDIChild *CreateMDIChild(TDocumentInfo info, bool restoreGeometry, bool loadFile);
     QList<TMDIChild *> DocumentWindows() const; // in creation order
     void UpdateMenuItems();
-    // The commands the document window drives, off while no document is validly active.
-    void DisableEditCommands();
+    // What the active document computed for its caret: the formatting controls, the ruler item
+    // and the commands the document window drives.
+    void showDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler);
+    // The commands the document window drives; all off while no document is validly active.
+    void showEditCommands(const EditCommands &commands);
+    // `child` is the document every command now works on.
+    void documentActivated(TMDIChild &child);
     void UpdateKeyPanels();
     // Toggled by the Insert key in any document: every document follows the one keyboard state.
     bool InsertToggled = false;
+    void toggleInsertMode();
 
     // Document files.
     void OpenDocumentByName(const QString &path);

@@ -1,8 +1,11 @@
 // The frame's side of the document windows: making one, the command state that follows the
 // active one, the keyboard panels, and the window menu.
 
+#include "editor/child_placement.h"
 #include "editor/command_state.h"
 #include "editor/document_stream.h"
+#include "editor/editing/caret_format.h"
+#include "editor/font_list.h"
 #include "editor/keyboard_state.h"
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
@@ -14,8 +17,11 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QStyle>
 #include <QTextEdit>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace ombre {
@@ -37,13 +43,37 @@ private:
     bool was_;
 };
 
+// The colour has no document-wide default: the empty first paragraph carries it (with the face
+// and size), so that text typed anywhere in a new document takes it, even after the caret moved.
 void applyDefaultFont(QTextEdit &edit, const QFont &font, const QColor &color)
 {
     edit.document()->setDefaultFont(font);
     QTextCharFormat format;
     format.setFont(font);
     format.setForeground(color);
+    QTextCursor(edit.document()).setBlockCharFormat(format);
     edit.setCurrentCharFormat(format);
+}
+
+// A submenu's item takes its enabled state from the menu widget whenever that widget is enabled
+// or disabled, and it is each time the frame is (the progress window disables it): the state is
+// set on the widget, where it survives, as well as on the item.
+void setCommandEnabled(QAction *command, bool enabled)
+{
+    if (QMenu *menu = command->menu())
+        menu->setEnabled(enabled);
+    command->setEnabled(enabled);
+}
+
+// The last document window in the normal state, before `added`; a new one cascades from it.
+std::optional<QRect> lastNormalGeometry(const QMdiArea &area, const QMdiSubWindow *added)
+{
+    QList<QMdiSubWindow *> windows = area.subWindowList(QMdiArea::CreationOrder);
+    std::reverse(windows.begin(), windows.end());
+    for (const QMdiSubWindow *window : windows)
+        if (window != added && !window->isHidden() && !window->isMinimized() && !window->isMaximized())
+            return window->geometry();
+    return std::nullopt;
 }
 
 } // namespace
@@ -74,7 +104,9 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     } else if (options.MdiSize) {
         window->setGeometry(QRect(QPoint(0, 0), freeArea));
     } else {
-        window->resize(std::max(350, freeArea.width() * 3 / 4), std::max(150, freeArea.height() * 3 / 4));
+        const QSize size(std::max(350, freeArea.width() * 3 / 4), std::max(150, freeArea.height() * 3 / 4));
+        const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        window->setGeometry(newChildGeometry(freeArea, lastNormalGeometry(*MdiArea, window), size, step));
     }
 
     child->setWindowTitle(FileNamePart(info.FileName));
@@ -116,7 +148,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     MdiArea->setActiveSubWindow(window);
     child->RichEdit->setFocus();
     if (ActiveChild != child)
-        child->FormActivate();
+        documentActivated(*child);
     child->RichEditSelectionChange();
     UpdateMenuItems();
     return child;
@@ -136,6 +168,19 @@ void TMainForm::UpdateMenuItems()
     state.signatureSet = !ProgramOptions().Signature.isEmpty();
     state.spellerAvailable = SpellerAvailable;
     const FrameCommands c = ComputeFrameCommands(state);
+    const bool current = c.D && !Updating && ActiveChild;
+
+    // The plain-text item takes its form first: its submenu then takes the state set below.
+    if (current) {
+        const bool plain = ActiveChild->DocumentInfo.PlainText;
+        WordwrapItem->setChecked(ActiveChild->wordWrap());
+        EnrichiItem->setChecked(!plain);
+        BrutItem->setChecked(plain);
+        if (plain)
+            SetBrutItemSubmenu(ActiveChild->DocumentInfo.Proportional);
+        else
+            SetBrutItemSimple();
+    }
 
     const std::pair<bool, QList<QAction *>> rows[] = {
         {c.D, {FileCloseItem, FileSaveItem, FileSaveAsItem, FilePrintItem, ProprietesItem, EnvoyerItem, RaccourciItem,
@@ -149,35 +194,74 @@ void TMainForm::UpdateMenuItems()
         {c.Dictionaries, {DictionnairesItem}},
         {c.R, {RegleItem}},
         {c.RW, {PolicesItem, AlignerItem, PucesItem, AugmenterItem, ReduireItem, BtnFont, BtnBold, BtnItalic,
-                BtnUnderline, BtnColor, BtnBullet, GaucheItem, CentreItem, DroiteItem}},
+                BtnUnderline, BtnColor, BtnBullet, GaucheItem, CentreItem, DroiteItem,
+                // The boxes follow their places on the bar, which reset them whenever the bar
+                // shows or hides them.
+                ComboFontAction, ComboSizeAction}},
+    };
+    for (const auto &[enabled, actions] : rows)
+        for (QAction *a : actions)
+            setCommandEnabled(a, enabled);
+
+    if (!c.D)
+        showEditCommands({});
+    else if (current)
+        // The document window's finer rules (Replace needs text) have the last word.
+        showEditCommands(ActiveChild->editCommands());
+}
+
+void TMainForm::showDocumentState(const CaretFormat &format, const EditCommands &commands, bool ruler)
+{
+    // The boxes and buttons fire their change handlers while they are set below: Updating makes
+    // those handlers leave the document alone.
+    Updating = true;
+    RegleItem->setChecked(ruler);
+    const int fontIndex = FontBoxIndex(*ComboFont, QFont(format.family));
+    if (ComboFont->currentIndex() != fontIndex)
+        ComboFont->setCurrentIndex(fontIndex);
+    ComboSize->setEditText(QString::number(format.points));
+    BtnBold->setChecked(format.bold);
+    BtnItalic->setChecked(format.italic);
+    BtnUnderline->setChecked(format.underline);
+    switch (format.alignment) {
+    case ParagraphAlignment::Left: GaucheItem->setChecked(true); break;
+    case ParagraphAlignment::Center: CentreItem->setChecked(true); break;
+    case ParagraphAlignment::Right: DroiteItem->setChecked(true); break;
+    }
+    PucesItem->setChecked(format.bullets);
+    BtnBullet->setChecked(format.bullets);
+    showEditCommands(commands);
+    Updating = false;
+}
+
+void TMainForm::showEditCommands(const EditCommands &commands)
+{
+    const std::pair<bool, QList<QAction *>> rows[] = {
+        {commands.cutCopy, {CutItem, CopyItem}},
+        {commands.paste, {PasteItem}},
+        {commands.undo, {UndoItem}},
+        {commands.find, {SelectionnerItem, RechercherItem, RechercherNextItem}},
+        {commands.replace, {RemplacerItem}},
+        {commands.changeCase, {MajusculesItem, MinusculesItem}},
     };
     for (const auto &[enabled, actions] : rows)
         for (QAction *a : actions)
             a->setEnabled(enabled);
-    ComboFont->setEnabled(c.RW);
-    ComboSize->setEnabled(c.RW);
-
-    if (!c.D)
-        DisableEditCommands();
-    if (c.D && !Updating && ActiveChild) {
-        // The document window's finer rules (Replace needs text) have the last word.
-        ActiveChild->ShowCommandStates();
-        const bool plain = ActiveChild->DocumentInfo.PlainText;
-        WordwrapItem->setChecked(ActiveChild->wordWrap());
-        EnrichiItem->setChecked(!plain);
-        BrutItem->setChecked(plain);
-        if (plain)
-            SetBrutItemSubmenu(ActiveChild->DocumentInfo.Proportional);
-        else
-            SetBrutItemSimple();
-    }
 }
 
-void TMainForm::DisableEditCommands()
+void TMainForm::documentActivated(TMDIChild &child)
 {
-    for (QAction *a : {CutItem, CopyItem, PasteItem, UndoItem, SelectionnerItem, RechercherItem, RechercherNextItem,
-                       RemplacerItem, MajusculesItem, MinusculesItem})
-        a->setEnabled(false);
+    ActiveChild = &child;
+    child.RichEditSelectionChange();
+    Updating = false;
+}
+
+void TMainForm::toggleInsertMode()
+{
+    InsertToggled = !InsertToggled;
+    for (TMDIChild *child : DocumentWindows())
+        child->RichEdit->setOverwriteMode(InsertToggled);
+    UpdateKeyPanels();
 }
 
 void TMainForm::UpdateKeyPanels()

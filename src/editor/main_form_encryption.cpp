@@ -9,16 +9,66 @@
 #include "editor/mdi_child.h"
 #include "editor/pictures.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTextEdit>
 
 namespace ombre {
+namespace {
 
-void TMainForm::BtnCrypterClick() { encryptCurrentDocument(*this); }
-void TMainForm::FileCrypterItemClick() { encryptExistingFile(*this); }
-void TMainForm::BtnDecrypterClick() { decryptChosenContainer(*this); }
-void TMainForm::AuthentifierItemClick() { authenticateContainer(*this); }
-void TMainForm::DecryptAndOpenByName(const QString &path) { askPasswordAndDecrypt(*this, path); }
+// A command's dialogs and progress window take the activation from the frame. Once they are
+// gone, a window system that gives it to no window leaves the keyboard nowhere: the frame takes
+// it back, and with it the document that had the keyboard focus.
+class ActivationReturn {
+public:
+    explicit ActivationReturn(QWidget &frame) : frame_(frame) {}
+    ~ActivationReturn()
+    {
+        // Where the activation went is known once the window system has told about the closed
+        // windows.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!QApplication::activeWindow())
+            frame_.activateWindow();
+    }
+    ActivationReturn(const ActivationReturn &) = delete;
+    ActivationReturn &operator=(const ActivationReturn &) = delete;
+
+private:
+    QWidget &frame_;
+};
+
+} // namespace
+
+void TMainForm::BtnCrypterClick()
+{
+    const ActivationReturn back(*this);
+    encryptCurrentDocument(*this);
+}
+
+void TMainForm::FileCrypterItemClick()
+{
+    const ActivationReturn back(*this);
+    encryptExistingFile(*this);
+}
+
+void TMainForm::BtnDecrypterClick()
+{
+    const ActivationReturn back(*this);
+    decryptChosenContainer(*this);
+}
+
+void TMainForm::AuthentifierItemClick()
+{
+    const ActivationReturn back(*this);
+    authenticateContainer(*this);
+}
+
+void TMainForm::DecryptAndOpenByName(const QString &path)
+{
+    const ActivationReturn back(*this);
+    askPasswordAndDecrypt(*this, path);
+}
+
 void TMainForm::DropFiles(const QStringList &paths) { openDroppedFiles(*this, paths); }
 
 QWidget *TMainForm::HostWindow() { return this; }

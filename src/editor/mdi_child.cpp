@@ -1,7 +1,6 @@
 #include "editor/mdi_child.h"
 
-#include "editor/command_state.h"
-#include "editor/font_list.h"
+#include "editor/editing/caret_format.h"
 #include "editor/main_form.h"
 #include "editor/pictures.h"
 #include "editor/ruler.h"
@@ -12,7 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -21,7 +19,6 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTextList>
 #include <QVBoxLayout>
 
 namespace ombre {
@@ -34,16 +31,6 @@ bool clipboardHoldsText()
 {
     const QMimeData *data = QApplication::clipboard()->mimeData();
     return data && data->hasText();
-}
-
-bool hasBullets(const QTextBlock &block)
-{
-    const QTextList *list = block.textList();
-    if (!list)
-        return false;
-    const QTextListFormat::Style style = list->format().style();
-    return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
-        || style == QTextListFormat::ListSquare;
 }
 
 } // namespace
@@ -106,9 +93,7 @@ TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
 
 void TMDIChild::FormCreate()
 {
-    for (QAction *a : {MainForm.CutItem, MainForm.CopyItem, MainForm.UndoItem, MainForm.MajusculesItem,
-                       MainForm.MinusculesItem})
-        a->setEnabled(false);
+    // The edit commands start from this window's state once the frame activates it.
     Ruler->setVisible(ProgramOptions().Ruler);
     RichEdit->setOverwriteMode(MainForm.InsertToggled);
     // The key panels are filled by the frame once the window is one of its documents.
@@ -158,13 +143,6 @@ void TMDIChild::setWordWrap(bool wrap)
     RichEdit->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 }
 
-void TMDIChild::FormActivate()
-{
-    MainForm.ActiveChild = this;
-    RichEditSelectionChange();
-    MainForm.Updating = false;
-}
-
 void TMDIChild::ShowModifiedState()
 {
     const bool modified = isModified();
@@ -192,20 +170,11 @@ void TMDIChild::RichEditSelectionChange()
 {
     // A window in the background (resized by tiling, say) keeps its own ruler and status bar in
     // step; the frame's tool bars follow the active document only.
-    if (MainForm.ActiveChild != this) {
-        ShowRuler();
-        ShowCaretPosition();
-        return;
-    }
-    // The boxes and buttons fire their change handlers while they are set below: Updating makes
-    // those handlers leave the document alone.
-    MainForm.Updating = true;
-    MainForm.RegleItem->setChecked(!Ruler->isHidden());
     ShowRuler();
-    ShowFormatting();
-    ShowCommandStates();
     ShowCaretPosition();
-    MainForm.Updating = false;
+    if (MainForm.ActiveChild == this)
+        MainForm.showDocumentState(caretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont()),
+                                   editCommands(), !Ruler->isHidden());
 }
 
 ParagraphIndents TMDIChild::currentIndents() const
@@ -219,34 +188,7 @@ void TMDIChild::ShowRuler()
     Ruler->setHandles(HandlesFromIndents(currentIndents(), Ruler->clientWidth()));
 }
 
-void TMDIChild::ShowFormatting()
-{
-    const QTextCharFormat format = RichEdit->textCursor().charFormat();
-    const QFont font = format.font().resolve(RichEdit->document()->defaultFont());
-    const int fontIndex = FontBoxIndex(*MainForm.ComboFont, font);
-    if (MainForm.ComboFont->currentIndex() != fontIndex)
-        MainForm.ComboFont->setCurrentIndex(fontIndex);
-    const int points = font.pointSizeF() > 0 ? qRound(font.pointSizeF()) : qRound(font.pixelSize() * 0.75);
-    MainForm.ComboSize->setEditText(QString::number(points));
-
-    MainForm.BtnBold->setChecked(font.bold());
-    MainForm.BtnItalic->setChecked(font.italic());
-    MainForm.BtnUnderline->setChecked(font.underline());
-
-    const Qt::Alignment alignment = RichEdit->textCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-    if (alignment & Qt::AlignHCenter)
-        MainForm.CentreItem->setChecked(true);
-    else if (alignment & Qt::AlignRight)
-        MainForm.DroiteItem->setChecked(true);
-    else
-        MainForm.GaucheItem->setChecked(true);
-
-    const bool bullets = hasBullets(RichEdit->textCursor().block());
-    MainForm.PucesItem->setChecked(bullets);
-    MainForm.BtnBullet->setChecked(bullets);
-}
-
-void TMDIChild::ShowCommandStates()
+EditCommands TMDIChild::editCommands() const
 {
     EditState state;
     state.writable = !isReadOnly();
@@ -254,16 +196,7 @@ void TMDIChild::ShowCommandStates()
     state.text = !RichEdit->document()->isEmpty();
     state.clipboardText = clipboardHoldsText();
     state.canUndo = RichEdit->document()->isUndoAvailable();
-    const EditCommands commands = ComputeEditCommands(state);
-    MainForm.CutItem->setEnabled(commands.cutCopy);
-    MainForm.CopyItem->setEnabled(commands.cutCopy);
-    MainForm.PasteItem->setEnabled(commands.paste);
-    MainForm.UndoItem->setEnabled(commands.undo);
-    for (QAction *a : {MainForm.SelectionnerItem, MainForm.RechercherItem, MainForm.RechercherNextItem})
-        a->setEnabled(commands.find);
-    MainForm.RemplacerItem->setEnabled(commands.replace);
-    MainForm.MajusculesItem->setEnabled(commands.changeCase);
-    MainForm.MinusculesItem->setEnabled(commands.changeCase);
+    return ComputeEditCommands(state);
 }
 
 void TMDIChild::ShowCaretPosition()
@@ -321,10 +254,7 @@ bool TMDIChild::RichEditKeyDown(QKeyEvent *event)
         return false;
     }
     if (key == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-        MainForm.InsertToggled = !MainForm.InsertToggled;
-        for (TMDIChild *child : MainForm.DocumentWindows())
-            child->RichEdit->setOverwriteMode(MainForm.InsertToggled);
-        MainForm.UpdateKeyPanels();
+        MainForm.toggleInsertMode();
         return true;
     }
     const Qt::KeyboardModifiers modifiers =
@@ -360,8 +290,7 @@ bool TMDIChild::RichEditKeyDown(QKeyEvent *event)
 void TMDIChild::ChildPopupPopup(const QPoint &pos)
 {
     ChildPopup->clear();
-    const bool w = !isReadOnly();
-    const bool s = RichEdit->textCursor().hasSelection();
+    const EditCommands commands = editCommands();
     auto add = [this](const QString &caption, const QString &hint, int picture, bool enabled, auto handler) {
         QAction *item = ChildPopup->addAction(MenuPicture(picture), caption);
         item->setStatusTip(hint);
@@ -369,29 +298,33 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
         connect(item, &QAction::triggered, &MainForm, handler);
         return item;
     };
-    add(QStringLiteral("&Couper"), QStringLiteral("Couper vers le Presse-papiers"), 4, w && s, &TMainForm::CutItemClick);
-    add(QStringLiteral("Co&pier"), QStringLiteral("Copier vers le Presse-papiers"), 5, w && s, &TMainForm::CopyItemClick);
-    add(QStringLiteral("C&oller"), QStringLiteral("Coller depuis le Presse-papiers"), 6, w && clipboardHoldsText(),
+    add(QStringLiteral("&Couper"), QStringLiteral("Couper vers le Presse-papiers"), 4, commands.cutCopy,
+        &TMainForm::CutItemClick);
+    add(QStringLiteral("Co&pier"), QStringLiteral("Copier vers le Presse-papiers"), 5, commands.cutCopy,
+        &TMainForm::CopyItemClick);
+    add(QStringLiteral("C&oller"), QStringLiteral("Coller depuis le Presse-papiers"), 6, commands.paste,
         &TMainForm::PasteItemClick);
     ChildPopup->addSeparator();
-    add(QStringLiteral("Po&lices..."), QStringLiteral("Choisir une police de caractères"), 10, w,
+    add(QStringLiteral("Po&lices..."), QStringLiteral("Choisir une police de caractères"), 10, commands.change,
         &TMainForm::PolicesItemClick);
 
     QMenu *align = ChildPopup->addMenu(MenuPicture(11), QStringLiteral("&Aligner"));
     align->menuAction()->setStatusTip(QStringLiteral("Aligner un paragraphe"));
-    align->menuAction()->setEnabled(w);
+    align->setEnabled(commands.change);
     auto *alignGroup = new QActionGroup(align);
-    const Qt::Alignment alignment = RichEdit->textCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    const CaretFormat format = caretFormatAt(RichEdit->textCursor(), RichEdit->document()->defaultFont());
     const struct {
         const char *caption;
         const char *hint;
         bool checked;
         void (TMainForm::*handler)();
     } alignItems[] = {
-        {"&Gauche", "Aligner le paragraphe à gauche", !(alignment & (Qt::AlignHCenter | Qt::AlignRight)),
+        {"&Gauche", "Aligner le paragraphe à gauche", format.alignment == ParagraphAlignment::Left,
          &TMainForm::BtnLeftClick},
-        {"&Centre", "Aligner le paragraphe au centre", bool(alignment & Qt::AlignHCenter), &TMainForm::BtnCenterClick},
-        {"&Droite", "Aligner le paragraphe à droite", bool(alignment & Qt::AlignRight), &TMainForm::BtnRightClick},
+        {"&Centre", "Aligner le paragraphe au centre", format.alignment == ParagraphAlignment::Center,
+         &TMainForm::BtnCenterClick},
+        {"&Droite", "Aligner le paragraphe à droite", format.alignment == ParagraphAlignment::Right,
+         &TMainForm::BtnRightClick},
     };
     for (const auto &a : alignItems) {
         QAction *item = align->addAction(QString::fromUtf8(a.caption));
@@ -404,20 +337,17 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
 
     QAction *bullets = ChildPopup->addAction(MenuPicture(12), QStringLiteral("P&uces"));
     bullets->setStatusTip(QStringLiteral("Insérer une puce"));
-    bullets->setEnabled(w);
+    bullets->setEnabled(commands.change);
     bullets->setCheckable(true);
-    bullets->setChecked(hasBullets(RichEdit->textCursor().block()));
-    connect(bullets, &QAction::triggered, this, [this] {
-        MainForm.BtnBullet->toggle();
-        MainForm.PucesItem->setChecked(MainForm.BtnBullet->isChecked());
-        MainForm.BtnBulletClick();
-    });
+    bullets->setChecked(format.bullets);
+    // As the bullet button: its check toggles, then its handler runs.
+    connect(bullets, &QAction::triggered, MainForm.BtnBullet, &QAction::trigger);
     ChildPopup->addSeparator();
-    add(QStringLiteral("&Date"), QStringLiteral("Insérer la date"), 8, w, &TMainForm::BtnDateClick);
-    add(QStringLiteral("&Formule"), QStringLiteral("Insérer la formule de politesse"), 22, w,
+    add(QStringLiteral("&Date"), QStringLiteral("Insérer la date"), 8, commands.change, &TMainForm::BtnDateClick);
+    add(QStringLiteral("&Formule"), QStringLiteral("Insérer la formule de politesse"), 22, commands.change,
         &TMainForm::BtnFormuleClick);
     add(QStringLiteral("&Signature"), QStringLiteral("Insérer la signature"), 9,
-        w && !ProgramOptions().Signature.isEmpty(), &TMainForm::SignatureItemClick);
+        commands.change && !ProgramOptions().Signature.isEmpty(), &TMainForm::SignatureItemClick);
 
     ChildPopup->popup(RichEdit->viewport()->mapToGlobal(pos));
 }
@@ -428,18 +358,9 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    FormClose();
+    closing_ = true;
     event->accept();
     MainForm.ChildClosing(*this);
-}
-
-void TMDIChild::FormClose()
-{
-    // Until another window is activated no document is validly active.
-    closing_ = true;
-    MainForm.Updating = true;
-    MainForm.DisableEditCommands();
-    MainForm.SetBrutItemSimple();
 }
 
 } // namespace ombre

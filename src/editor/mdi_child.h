@@ -1,8 +1,10 @@
 #pragma once
 // A document window: the rich-edit control with its ruler, status bar and context menu, and the
-// record of the document it shows. It keeps the frame's tool bars and menus in step with the
-// caret. Reading and writing files, and the questions they raise, belong to the frame.
+// record of the document it shows. It computes what the frame's tool bars and menus show for the
+// caret and hands that to the frame, which applies it. Reading and writing files, and the
+// questions they raise, belong to the frame.
 
+#include "editor/command_state.h"
 #include "editor/document_info.h"
 #include "editor/ruler_math.h"
 #include "rtf/plain_text.h"
@@ -52,13 +54,12 @@ public:
     bool wordWrap() const;
     void setWordWrap(bool wrap);
 
-    void FormActivate();
     void ShowModifiedState();
     void ShowWordwrapState();
     void RichEditSelectionChange();
     void ShowKeyStates(bool capsLock, bool insertMode, bool numLock);
     // The commands that follow the caret and the clipboard (cut, copy, paste, undo, find, ...).
-    void ShowCommandStates();
+    EditCommands editCommands() const;
     // The close question; true when the window may close (defined with the document files).
     bool FormCloseQuery();
     // Closed and about to go: no longer one of the frame's documents.
@@ -88,13 +89,11 @@ protected:
 
 private:
     void FormCreate();
-    void FormClose();
     void RichEditChange();
     bool RichEditKeyDown(QKeyEvent *event);
     void RulerIndentChange(RulerHandle moved);
     void ChildPopupPopup(const QPoint &pos);
     void ShowRuler();
-    void ShowFormatting();
     void ShowCaretPosition();
     ParagraphIndents currentIndents() const;
 

@@ -168,5 +168,32 @@ TEST_F(CommandStateTest, FontButtonReplacesTheBoxesOnASideDock)
     EXPECT_TRUE(form->ComboSizeAction->isVisible());
 }
 
+TEST_F(CommandStateTest, DockingTheFormattingBarKeepsTheBoxesState)
+{
+    const struct {
+        const char *document;
+        bool enabled;
+    } cases[] = {{"", false}, {"lettre.txt", false}, {"note.rtf", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.document);
+        form->MdiArea->closeAllSubWindows();
+        settle();
+        if (*c.document)
+            open(writeFile(QLatin1String(c.document), "{\\rtf1 Bonjour}"));
+        for (Qt::ToolBarArea area : {Qt::LeftToolBarArea, Qt::TopToolBarArea, Qt::RightToolBarArea,
+                                     Qt::BottomToolBarArea, Qt::TopToolBarArea}) {
+            form->addToolBar(area, form->Attributs);
+            settle();
+            // What the bar hides is disabled with it; what it shows follows the document.
+            if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea) {
+                EXPECT_EQ(item("BtnFont").isEnabled(), c.enabled) << "docked at " << area;
+            } else {
+                EXPECT_EQ(form->ComboFont->isEnabled(), c.enabled) << "docked at " << area;
+                EXPECT_EQ(form->ComboSize->isEnabled(), c.enabled) << "docked at " << area;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace ombre::test

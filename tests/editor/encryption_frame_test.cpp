@@ -5,9 +5,17 @@
 #include "editor_fixture.h"
 #include "support/codage_answers.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+#include <map>
+#include <vector>
 
 namespace ombre::test {
 namespace {
@@ -28,6 +36,82 @@ protected:
 
     void answerEncrypt(const QString &password) { test::answerEncrypt(modal, password); }
     void answerChoose(const QString &name, const QString &password) { test::answerChoose(modal, name, password); }
+};
+
+// Commands run with the progress window (or cancelled before it), each from a given set of open
+// documents that it leaves as they were.
+class FrameAfterCommandTest : public FrameEncryptionTest {
+protected:
+    struct Case {
+        const char *name;
+        const char *document; // the one document open before the command: "", "rich", "plain" or
+                              // "read-only plain"
+        const char *command;
+        std::function<void(FrameAfterCommandTest &)> answer;
+    };
+
+    static std::vector<Case> cases()
+    {
+        const auto sealDocument = [](FrameAfterCommandTest &t) { t.answerEncrypt(QStringLiteral("Lune")); };
+        const auto cancel = [](FrameAfterCommandTest &t) {
+            answerForm<TCodage>(t.modal, [](TCodage &dialog) { click(dialog.BtnAnnuler); });
+        };
+        const auto sealFile = [](FrameAfterCommandTest &t) {
+            t.modal.answerOpenFile(t.path(QStringLiteral("source.bin")));
+            t.answerEncrypt(QStringLiteral("Lune"));
+            t.modal.answerMessage(QMessageBox::Ok); // where the container went
+        };
+        const auto openDamaged = [](FrameAfterCommandTest &t) {
+            t.answerChoose(QStringLiteral("faux.cod"), QStringLiteral("Lune"));
+            t.modal.answerMessage(QMessageBox::Ok); // not a container
+        };
+        return {
+            {"rich document sealed", "rich", "CrypterItem", sealDocument},
+            {"plain document sealed", "plain", "CrypterItem", sealDocument},
+            {"read-only document sealed", "read-only plain", "CrypterItem", sealDocument},
+            {"sealing cancelled", "rich", "CrypterItem", cancel},
+            {"file sealed beside a document", "plain", "FileCrypterItem", sealFile},
+            {"file sealed with no document", "", "FileCrypterItem", sealFile},
+            {"damaged container refused", "plain", "DecrypterItem", openDamaged},
+            {"damaged container refused with no document", "", "DecrypterItem", openDamaged},
+        };
+    }
+
+    // A clean folder, the case's document and its answers.
+    void prepare(const Case &c)
+    {
+        form->MdiArea->closeAllSubWindows();
+        settle();
+        for (const QString &name : QDir(folder.path()).entryList(QDir::Files))
+            QFile::remove(path(name));
+        writeFile(QStringLiteral("source.bin"), "octets");
+        writeFile(QStringLiteral("faux.cod"), "pas un conteneur");
+        ProgramOptions().UUEncode = 0;
+        const QLatin1String kind(c.document);
+        if (kind.endsWith(QLatin1String("plain")))
+            open(writeFile(QStringLiteral("lettre.txt"), "Bonjour"));
+        else if (kind == QLatin1String("rich"))
+            open(writeFile(QStringLiteral("note.rtf"), "{\\rtf1\\ansi {\\b Gras}\\par}"));
+        if (kind.startsWith(QLatin1String("read-only"))) {
+            active().setReadOnly(true);
+            form->UpdateMenuItems();
+        }
+        c.answer(*this);
+    }
+
+    // Every command's enabled flag and every tool-bar control's, by name.
+    std::map<QString, bool> enabledStates() const
+    {
+        std::map<QString, bool> states;
+        for (QAction *a : form->findChildren<QAction *>())
+            if (!a->objectName().isEmpty())
+                states[a->objectName()] = a->isEnabled();
+        for (QToolBar *bar : {form->Standard, form->Attributs, form->Options})
+            for (QWidget *control : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
+                    states[QStringLiteral("%1/%2").arg(bar->objectName(), control->objectName())] = control->isEnabled();
+        return states;
+    }
 };
 
 TEST_F(FrameEncryptionTest, ActiveDocumentSealedThenDecryptedIntoANewReadOnlyWindow)
@@ -97,6 +181,42 @@ TEST_F(FrameEncryptionTest, WithoutADocumentSealingDoesNothing)
     run("CrypterItem");
     EXPECT_TRUE(modal.shown().empty());
     EXPECT_FALSE(item("CrypterItem").isEnabled());
+}
+
+TEST_F(FrameAfterCommandTest, ActiveDocumentKeepsTheKeyboardFocus)
+{
+    for (const Case &c : cases()) {
+        if (!*c.document)
+            continue;
+        SCOPED_TRACE(c.name);
+        prepare(c);
+        TMDIChild *before = form->ActiveChild;
+        ASSERT_NE(before, nullptr);
+        ASSERT_EQ(QApplication::focusWidget(), before->RichEdit);
+        run(c.command);
+        EXPECT_EQ(form->ActiveChild, before);
+        EXPECT_EQ(QApplication::focusWidget(), before->RichEdit);
+        EXPECT_FALSE(form->Updating);
+        EXPECT_TRUE(modal.allAnswered());
+    }
+}
+
+TEST_F(FrameAfterCommandTest, CommandStateIsWhatTheOpenDocumentsGive)
+{
+    for (const Case &c : cases()) {
+        SCOPED_TRACE(c.name);
+        prepare(c);
+        run(c.command);
+        const std::map<QString, bool> after = enabledStates();
+        form->UpdateMenuItems();
+        if (form->ActiveChild)
+            form->ActiveChild->RichEditSelectionChange();
+        const std::map<QString, bool> fresh = enabledStates();
+        ASSERT_EQ(after.size(), fresh.size());
+        for (const auto &[name, enabled] : fresh)
+            EXPECT_EQ(after.at(name), enabled) << name.toStdString();
+        EXPECT_TRUE(modal.allAnswered());
+    }
 }
 
 } // namespace

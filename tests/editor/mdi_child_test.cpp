@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCharFormat>
 
 namespace ombre::test {
 namespace {
@@ -171,6 +173,46 @@ TEST_F(DocumentWindowTest, WindowCannotShrinkBelowItsMinimum)
 {
     run("FileNewItem");
     EXPECT_EQ(active().subWindow()->minimumSize(), QSize(350, 50));
+}
+
+TEST_F(DocumentWindowTest, NewRichDocumentTypesInTheSettingsFont)
+{
+    const struct {
+        const char *family;
+        int points;
+        QRgb color;
+    } cases[] = {{"Courier New", 14, 0x800000}, {"Arial", 10, 0x0000FF}, {"Arial", 12, 0x000000}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.family);
+        QFont font(QLatin1String(c.family));
+        font.setPointSize(c.points);
+        ProgramOptions().RichTextFont = {font, QColor(c.color)};
+        run("FileNewItem");
+        type(QStringLiteral("mot"));
+        QTextCursor cursor = active().RichEdit->textCursor();
+        cursor.setPosition(1);
+        const QTextCharFormat typed = cursor.charFormat();
+        EXPECT_EQ(typed.foreground().color(), QColor(c.color));
+        EXPECT_EQ(typed.font().family(), QLatin1String(c.family));
+        EXPECT_EQ(typed.font().pointSize(), c.points);
+    }
+}
+
+TEST_F(DocumentWindowTest, NewWindowsLieInsideTheDocumentArea)
+{
+    form->resize(900, 700);
+    settle();
+    const QRect area = form->MdiArea->viewport()->rect();
+    QPoint previous(-1, -1);
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        run("FileNewItem");
+        const QRect window = active().subWindow()->geometry();
+        EXPECT_TRUE(area.contains(window)) << window.x() << "," << window.y() << " " << window.width() << "x"
+                                           << window.height();
+        EXPECT_NE(window.topLeft(), previous) << "each window is cascaded from the last";
+        previous = window.topLeft();
+    }
 }
 
 } // namespace
