@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -11,6 +13,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace ombre {
 namespace {
@@ -99,9 +103,37 @@ public:
     }
 };
 
+// Qt's dialog looks the initial style up by a generic name ("Normal") that the font files spell
+// otherwise ("Book", "Regular") and, not finding it, chooses the first style listed, often an
+// oblique one: it is given the name of the family's style of the same slant and the nearest
+// weight, among equals the one the font resolves to ("Book" rather than "Condensed").
+QFont withStyleName(const QFont &font)
+{
+    if (!font.styleName().isEmpty())
+        return font;
+    const QFontInfo resolved(font);
+    const QString family = resolved.family();
+    const bool slanted = font.style() != QFont::StyleNormal;
+    QString style;
+    int nearest = std::numeric_limits<int>::max();
+    for (const QString &candidate : QFontDatabase::styles(family)) {
+        // Oblique styles slant as italic ones do.
+        if ((QFontDatabase::font(family, candidate, font.pointSize()).style() != QFont::StyleNormal) != slanted)
+            continue;
+        const int distance = std::abs(QFontDatabase::weight(family, candidate) - font.weight());
+        if (distance < nearest || (distance == nearest && candidate == resolved.styleName())) {
+            nearest = distance;
+            style = candidate;
+        }
+    }
+    QFont named(font);
+    named.setStyleName(style);
+    return named;
+}
+
 QFontDialog *embeddedFontDialog(const QFont &initial, QDialog &owner)
 {
-    auto *fonts = new QFontDialog(initial, &owner);
+    auto *fonts = new QFontDialog(withStyleName(initial), &owner);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
     ShowFrenchStyleNames(*fonts);

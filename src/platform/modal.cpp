@@ -5,6 +5,9 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -36,7 +39,38 @@ void rememberFilter(FileDialogRequest &request, const QString &chosen)
 
 // Qt's file dialogs open too narrow for their detail columns to be read.
 constexpr QSize FileDialogSize(800, 500);
+// The columns of Qt's file model.
 constexpr int NameColumn = 0;
+constexpr int SizeColumn = 1;
+constexpr int DateColumn = 3;
+
+// Qt's file model writes sizes and dates in the system's locale, in English where the system
+// names none; the program's locale is French.
+class FrenchFileColumns final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == SizeColumn && !files->isDir(source))
+            return QLocale().formattedDataSize(files->size(source));
+        if (index.column() == DateColumn)
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// A file dialog of the program: its own widgets, whatever the desktop offers, so that its
+// columns speak French and get the room below.
+void useFrenchColumns(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FrenchFileColumns(&dialog));
+}
 
 // Opens the dialog large enough for its detail view, within the screen, with the size, type
 // and date columns as wide as their titles and contents and the name column taking the rest.
@@ -112,6 +146,7 @@ public:
     QString saveFileName(QWidget *parent, FileDialogRequest &request) override
     {
         QFileDialog dialog(parent, request.title, request.directory, joinedFilters(request));
+        useFrenchColumns(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!request.confirmOverwrite)
@@ -134,6 +169,7 @@ public:
     QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) override
     {
         QFileDialog dialog(parent, title, directory);
+        useFrenchColumns(dialog);
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);
         sizeFileDialog(dialog);
@@ -166,6 +202,7 @@ private:
     static QStringList runFileDialog(QWidget *parent, FileDialogRequest &request, QFileDialog::FileMode mode)
     {
         QFileDialog dialog(parent, request.title, request.directory, joinedFilters(request));
+        useFrenchColumns(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(mode);
         const QString filter = selectedFilterOf(request);

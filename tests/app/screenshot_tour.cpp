@@ -97,8 +97,9 @@ int main(int argc, char *argv[])
     shootModal(QStringLiteral("%1-font-dialog").arg(index++), [&] {
         ombre::modal().fontAndColor(&form, {QFont(QStringLiteral("DejaVu Sans")), Qt::black}, QStringLiteral("Police"));
     });
-    const QString longPath = files.filePath(QStringLiteral("un-nom-de-document-bien-trop-long-pour-tenir-sur-une-"
-                                                           "seule-ligne-de-la-boite-de-message-sans-coupure.rtf"));
+    // A name the line breaker cannot split anywhere.
+    const QString longPath = files.filePath(QStringLiteral("un_nom_de_document_bien_trop_long_pour_tenir_sur_une_"
+                                                           "seule_ligne_de_la_boite_de_message_sans_coupure.rtf"));
     shootModal(QStringLiteral("%1-long-path").arg(index++), [&] {
         ombre::showMessage(&form, QMessageBox::Critical,
                            longPath + QStringLiteral("\r\n\r\nUne erreur s'est produite durant la sauvegarde de ce fichier."));

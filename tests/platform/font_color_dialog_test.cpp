@@ -2,11 +2,13 @@
 
 #include "platform/font_color_dialog.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace ombre::test {
@@ -79,6 +81,42 @@ TEST_F(FontDialogTest, StylesAreListedAndShownInFrench)
         fields << field->text();
     EXPECT_TRUE(fields.contains(QStringLiteral("Gras"))) << fields.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(fields.contains(QStringLiteral("Bold"))) << fields.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(FontDialogTest, OpensOnTheStyleOfTheFontItIsGiven)
+{
+    struct Case {
+        bool bold;
+        bool italic;
+    };
+    int families = 0;
+    for (const QString &family : QFontDatabase::families()) {
+        const QStringList styles = QFontDatabase::styles(family);
+        // Families with an upright, a bold, an italic and a bold italic style at least.
+        if (!QFontDatabase::isSmoothlyScalable(family) || styles.size() < 4)
+            continue;
+        ++families;
+        for (const Case &c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+            SCOPED_TRACE(family.toStdString() + (c.bold ? " bold" : "") + (c.italic ? " italic" : ""));
+            QFont initial(family, 12);
+            initial.setBold(c.bold);
+            initial.setItalic(c.italic);
+            std::optional<QFont> opened;
+            QTimer::singleShot(0, [&opened] {
+                QWidget *window = QApplication::activeModalWidget();
+                ASSERT_NE(window, nullptr);
+                if (auto *fonts = window->findChild<QFontDialog *>())
+                    opened = fonts->currentFont();
+                window->close();
+            });
+            runFontColorDialog(nullptr, {initial, Qt::black}, QStringLiteral("Police"));
+            ASSERT_TRUE(opened.has_value());
+            EXPECT_EQ(opened->bold(), c.bold);
+            EXPECT_EQ(opened->italic(), c.italic);
+        }
+    }
+    if (families == 0)
+        GTEST_SKIP() << "no font family of that kind on this machine";
 }
 
 } // namespace

@@ -150,6 +150,39 @@ TEST_F(RealDialogsTest, FileDialogsOpenWithReadableDetailColumns)
     modal().openFileName(nullptr, open);
 }
 
+TEST_F(RealDialogsTest, FileListsWriteSizesAndDatesInTheProgramsLocale)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale before;
+    QLocale::setDefault(french);
+    QFile file(touch(QStringLiteral("rapport.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2500, 'x'));
+    file.close();
+    const QDateTime written = QFileInfo(file.fileName()).lastModified();
+
+    QStringList row;
+    whenOpen<QFileDialog>([&row](QFileDialog &dialog) {
+        auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_NE(view, nullptr);
+        waitForListing(dialog, *view);
+        const QAbstractItemModel &model = *view->model();
+        ASSERT_EQ(model.rowCount(view->rootIndex()), 1);
+        for (int column = 0; column < model.columnCount(view->rootIndex()); ++column)
+            row << model.index(0, column, view->rootIndex()).data().toString();
+    });
+    FileDialogRequest open;
+    open.directory = folder.path();
+    open.filters = {QStringLiteral("Tous les fichiers (*)")};
+    modal().openFileName(nullptr, open);
+    QLocale::setDefault(before);
+
+    ASSERT_EQ(row.size(), 4);
+    EXPECT_EQ(row[0].toStdString(), "rapport.rtf");
+    EXPECT_EQ(row[1].toStdString(), french.formattedDataSize(2500).toStdString());
+    EXPECT_EQ(row[3].toStdString(), french.toString(written, QLocale::ShortFormat).toStdString());
+}
+
 TEST_F(RealDialogsTest, LongPathInAMessageWrapsInsteadOfBeingClipped)
 {
     const QString path = QStringLiteral("/home/utilisateur/Documents/") + QString(180, QLatin1Char('a'))
