@@ -1,6 +1,8 @@
-// Qt's font dialog as the program shows it: the style names of the font files in French.
+// Qt's font dialog as the program shows it: the style names of the font files in French, and the
+// style of the font it is given chosen when it opens.
 
 #include "platform/font_color_dialog.h"
+#include "platform/font_style_names.h"
 
 #include <QApplication>
 #include <QFontDatabase>
