@@ -11,7 +11,6 @@
 #include <QFormLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cstdlib>
 #include <limits>
 

@@ -56,7 +56,6 @@ public:
     }
 };
 
-
 } // namespace
 
 QString FrenchStyleName(const QString &style)
@@ -105,6 +104,5 @@ void ShowFrenchStyleNames(QFontDialog &dialog)
         break;
     }
 }
-
 
 } // namespace ombre

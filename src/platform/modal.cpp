@@ -6,11 +6,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
-#include <QFontDialog>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QScreen>
 #include <QTextBoundaryFinder>
 #include <QTreeView>
