@@ -1,14 +1,12 @@
 // Ombrelunaire: the program. Everything lives in the libraries; this file starts the application,
 // puts Qt's own dialogs and menus in French and shows the frame.
 
+#include "app/application_setup.h"
 #include "editor/main_form.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -33,15 +31,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Morvandel"));
-    QApplication::setApplicationName(QStringLiteral("Ombrelunaire"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ombrelunaire 98"));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    const ombre::ApplicationSetup setup(app);
 
     ombre::TMainForm mainForm(arguments);
     mainForm.show();

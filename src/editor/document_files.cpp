@@ -71,6 +71,7 @@ public:
 };
 
 const QString ReadOnlyNote = QStringLiteral("\r\n\r\n Ce fichier est en lecture seule.");
+const QString ReplaceQuestion = QStringLiteral("\r\n\r\nCe fichier existe déjà. Voulez-vous le remplacer ?");
 
 } // namespace
 
@@ -197,7 +198,8 @@ bool TMainForm::SaveDocumentAs(TMDIChild &child)
     request.fileName = FileNamePart(current);
     request.filters = {format.filter};
     request.defaultSuffix = format.defaultExtension == AnyExtension ? QString() : format.defaultExtension;
-    request.confirmOverwrite = true;
+    // Asked below, about the name as it will be written, once its extension is known to fit.
+    request.confirmOverwrite = false;
 
     QString chosen;
     for (;;) {
@@ -207,19 +209,28 @@ bool TMainForm::SaveDocumentAs(TMDIChild &child)
         // The dialog completes a name typed without extension; so does a name given any other way.
         if (!request.defaultSuffix.isEmpty() && LowerExtension(chosen).isEmpty())
             chosen += QLatin1Char('.') + request.defaultSuffix;
+        // Asked again from where the user was, with the name the user gave.
+        request.directory = QFileInfo(chosen).absolutePath();
+        request.fileName = FileNamePart(chosen);
         // A read-only file cannot be chosen: the dialog asks again.
-        if (!IsReadOnlyFile(chosen))
+        if (IsReadOnlyFile(chosen)) {
+            showMessage(this, QMessageBox::Warning, chosen + ReadOnlyNote);
+            continue;
+        }
+        if (!extensionFits(chosen, format)) {
+            showMessage(this, QMessageBox::Warning,
+                        chosen
+                            + QStringLiteral("\r\n\r\nL'extension de ce fichier ne correspond pas au format en cours."
+                                             "\r\nLe fichier ne peut pas être sauvegardé. Veuillez recommencer."));
+            return false;
+        }
+        if (!QFileInfo::exists(chosen)
+            || showMessage(this, QMessageBox::Warning, chosen + ReplaceQuestion, QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No)
+                   == QMessageBox::Yes)
             break;
-        showMessage(this, QMessageBox::Warning, chosen + ReadOnlyNote);
     }
 
-    if (!extensionFits(chosen, format)) {
-        showMessage(this, QMessageBox::Warning,
-                    chosen
-                        + QStringLiteral("\r\n\r\nL'extension de ce fichier ne correspond pas au format en cours."
-                                         "\r\nLe fichier ne peut pas être sauvegardé. Veuillez recommencer."));
-        return false;
-    }
     const bool written = writeDocument(*this, child, chosen);
     UpdateMenuItems();
     if (written && &child == ActiveChild)

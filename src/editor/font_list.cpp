@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace ombre {
@@ -50,14 +51,27 @@ int FontBoxIndex(const QComboBox &box, const QFont &font)
     return std::max(0, box.findText(QFontInfo(font).family(), Qt::MatchFixedString));
 }
 
+QStringList FontBoxFamilies(const QStringList &available)
+{
+    static const QRegularExpression foundry(QStringLiteral(R"( \[[^\]]*\]$)"));
+    QStringList families;
+    families.reserve(available.size());
+    for (const QString &family : available)
+        families.append(QString(family).remove(foundry));
+    // Alphabetical whatever the case; names that differ only in case side by side, in a fixed order.
+    const auto alphabetical = [](const QString &a, const QString &b) {
+        const int caseless = a.compare(b, Qt::CaseInsensitive);
+        return caseless != 0 ? caseless < 0 : a < b;
+    };
+    std::sort(families.begin(), families.end(), alphabetical);
+    families.erase(std::unique(families.begin(), families.end()), families.end());
+    return families;
+}
+
 void FillFontBox(QComboBox &box)
 {
-    QStringList families = QFontDatabase::families();
-    std::sort(families.begin(), families.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    families.erase(std::unique(families.begin(), families.end()), families.end());
     box.clear();
-    for (const QString &family : families) {
+    for (const QString &family : FontBoxFamilies(QFontDatabase::families())) {
         box.addItem(family);
         box.setItemData(box.count() - 1, QFontDatabase::isScalable(family), ScalableRole);
     }

@@ -19,7 +19,11 @@ public:
 // ("Arial" shown with a metric-compatible face), else 0.
 int FontBoxIndex(const QComboBox &box, const QFont &font);
 
-// Fills `box` with the screen's font families, sorted, scalable ones marked for the picture.
+// The families of `available` as the font box lists them: sorted, each once. Qt names a family
+// that several foundries make "Family [Foundry]", once per foundry; the box shows the family.
+QStringList FontBoxFamilies(const QStringList &available);
+
+// Fills `box` with the screen's font families, scalable ones marked for the picture.
 void FillFontBox(QComboBox &box);
 
 } // namespace ombre

@@ -194,7 +194,8 @@ void TMainForm::RebuildWindowList()
         const QString caption = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(child->windowTitle())
                                             : QStringLiteral("%1 %2").arg(number).arg(child->windowTitle());
         QAction *item = WindowMenu->addAction(caption);
-        item->setCheckable(true);
+        // Only the active window is marked: a checkable item shows an empty box when unchecked.
+        item->setCheckable(child == ActiveChild);
         item->setChecked(child == ActiveChild);
         QMdiSubWindow *window = child->subWindow();
         connect(item, &QAction::triggered, this, [this, window] { MdiArea->setActiveSubWindow(window); });

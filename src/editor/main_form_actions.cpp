@@ -3,6 +3,7 @@
 
 #include "editor/main_form.h"
 #include "editor/pictures.h"
+#include "editor/tool_button_hint.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -328,11 +329,14 @@ void TMainForm::createToolBars()
         bar->setAllowedAreas(Qt::AllToolBarAreas);
         return bar;
     };
-    // Tool tips are the short hints; a shared command keeps its menu hint for the status bar.
+    // Tool tips are the short hints, whose status-bar part is empty; a shared command keeps its
+    // menu hint for the status bar.
     auto add = [this](QToolBar *bar, QAction *action, const char *button, const char *tip) {
         bar->addAction(action);
         action->setToolTip(text(tip));
         nameToolButton(bar, action, QLatin1String(button));
+        if (QWidget *widget = bar->widgetForAction(action))
+            ShowEmptyStatusTip(*widget);
     };
 
     Standard = makeBar("Standard", "Standard");

@@ -1,12 +1,18 @@
 #include "platform/font_color_dialog.h"
 
+#include "platform/font_style_names.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <limits>
 
 namespace ombre {
 namespace {
@@ -48,25 +54,78 @@ QComboBox *colorBox(const QColor &initial, QWidget *parent)
     return box;
 }
 
+// Qt's dialog looks the initial style up by a generic name ("Normal") that the font files spell
+// otherwise ("Book", "Regular") and, not finding it, chooses the first style listed, often an
+// oblique one: it is given the name of the family's style of the same slant and the nearest
+// weight, among equals the one the font resolves to ("Book" rather than "Condensed").
+QFont withStyleName(const QFont &font)
+{
+    if (!font.styleName().isEmpty())
+        return font;
+    const QFontInfo resolved(font);
+    const QString family = resolved.family();
+    const bool slanted = font.style() != QFont::StyleNormal;
+    QString style;
+    int nearest = std::numeric_limits<int>::max();
+    for (const QString &candidate : QFontDatabase::styles(family)) {
+        // Oblique styles slant as italic ones do.
+        if ((QFontDatabase::font(family, candidate, font.pointSize()).style() != QFont::StyleNormal) != slanted)
+            continue;
+        const int distance = std::abs(QFontDatabase::weight(family, candidate) - font.weight());
+        if (distance < nearest || (distance == nearest && candidate == resolved.styleName())) {
+            nearest = distance;
+            style = candidate;
+        }
+    }
+    QFont named(font);
+    named.setStyleName(style);
+    return named;
+}
+
+QFontDialog *embeddedFontDialog(const QFont &initial, QDialog &owner)
+{
+    auto *fonts = new QFontDialog(withStyleName(initial), &owner);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    ShowFrenchStyleNames(*fonts);
+    return fonts;
+}
+
+QDialogButtonBox *okCancel(QDialog &dialog)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
 } // namespace
+
+std::optional<QFont> runFontDialog(QWidget *parent, const QFont &initial, const QString &title)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    QFontDialog *fonts = embeddedFontDialog(initial, dialog);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addWidget(okCancel(dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return fonts->currentFont();
+}
 
 std::optional<FontChoice> runFontColorDialog(QWidget *parent, const FontChoice &initial, const QString &title)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(title);
-    auto *fonts = new QFontDialog(initial.font, &dialog);
-    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    fonts->setWindowFlags(Qt::Widget);
+    QFontDialog *fonts = embeddedFontDialog(initial.font, dialog);
     QComboBox *colors = colorBox(initial.color.isValid() ? initial.color : QColor(Qt::black), &dialog);
     auto *colorRow = new QFormLayout;
     colorRow->addRow(QStringLiteral("&Couleur :"), colors);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(fonts);
     layout->addLayout(colorRow);
-    layout->addWidget(buttons);
+    layout->addWidget(okCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return FontChoice{fonts->currentFont(), colors->currentData().value<QColor>()};

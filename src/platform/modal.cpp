@@ -2,11 +2,16 @@
 
 #include "platform/font_color_dialog.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFontDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
+#include <QScreen>
+#include <QTextBoundaryFinder>
+#include <QTreeView>
 
 namespace ombre {
 namespace {
@@ -30,13 +35,96 @@ void rememberFilter(FileDialogRequest &request, const QString &chosen)
         request.filterIndex = index;
 }
 
+// Qt's file dialogs open too narrow for their detail columns to be read.
+constexpr QSize FileDialogSize(800, 500);
+// The columns of Qt's file model.
+constexpr int NameColumn = 0;
+constexpr int SizeColumn = 1;
+constexpr int DateColumn = 3;
+
+// Qt's file model writes sizes and dates in the system's locale, in English where the system
+// names none; the program's locale is French.
+class FrenchFileColumns final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == SizeColumn && !files->isDir(source))
+            return QLocale().formattedDataSize(files->size(source));
+        if (index.column() == DateColumn)
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// A file dialog of the program: its own widgets, whatever the desktop offers, so that its
+// columns speak French and get the room below.
+void useFrenchColumns(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FrenchFileColumns(&dialog));
+}
+
+// Opens the dialog large enough for its detail view, within the screen, with the size, type
+// and date columns as wide as their titles and contents and the name column taking the rest.
+void sizeFileDialog(QFileDialog &dialog)
+{
+    QSize size = FileDialogSize.expandedTo(dialog.sizeHint());
+    if (const QScreen *screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    dialog.resize(size);
+    if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = view->header();
+        header->setStretchLastSection(false);
+        for (int column = 0; column < header->count(); ++column)
+            header->setSectionResizeMode(column, column == NameColumn ? QHeaderView::Stretch
+                                                                       : QHeaderView::ResizeToContents);
+    }
+}
+
+// A message's label wraps at word boundaries only: a run of characters that the line breaker
+// cannot split (a long file name, a path without separators) would be clipped. Such runs get
+// a break opportunity between their characters; shorter ones stay whole.
+constexpr int LongestUnbrokenRun = 40;
+const QChar ZeroWidthSpace(0x200B);
+
+QString wrappable(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype next = breaks.toNextBoundary();
+        const qsizetype end = next < 0 ? text.size() : next;
+        const QStringView run = QStringView(text).mid(start, end - start);
+        if (run.size() <= LongestUnbrokenRun) {
+            result += run;
+        } else {
+            for (qsizetype i = 0; i < run.size(); ++i) {
+                result += run[i];
+                // Never between the two halves of a surrogate pair.
+                if (i + 1 < run.size() && !run[i].isHighSurrogate())
+                    result += ZeroWidthSpace;
+            }
+        }
+        start = end;
+    }
+    return result;
+}
+
 // The real dialogs. File dialogs are built by hand so that the default suffix and the overwrite
 // confirmation follow the request.
 class RealModal final : public ModalSeam {
 public:
     QMessageBox::StandardButton message(QWidget *parent, const MessageRequest &request) override
     {
-        QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+        QMessageBox box(request.icon, request.title, wrappable(request.text), request.buttons, parent);
         if (request.defaultButton != QMessageBox::NoButton)
             box.setDefaultButton(request.defaultButton);
         return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -56,16 +144,20 @@ public:
     QString saveFileName(QWidget *parent, FileDialogRequest &request) override
     {
         QFileDialog dialog(parent, request.title, request.directory, joinedFilters(request));
+        useFrenchColumns(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setDefaultSuffix(request.defaultSuffix);
-        if (!request.fileName.isEmpty())
-            dialog.selectFile(request.fileName);
+        // Selecting a filter gives the proposed name the filter's extension, even one that
+        // differs only in case ("MAJ.RTF" would become a new "MAJ.rtf"): the name comes after.
         const QString filter = selectedFilterOf(request);
         if (!filter.isEmpty())
             dialog.selectNameFilter(filter);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
+        sizeFileDialog(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return QString();
         rememberFilter(request, dialog.selectedNameFilter());
@@ -74,16 +166,19 @@ public:
 
     QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) override
     {
-        return QFileDialog::getExistingDirectory(parent, title, directory);
+        QFileDialog dialog(parent, title, directory);
+        useFrenchColumns(dialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        sizeFileDialog(dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return dialog.selectedFiles().value(0);
     }
 
     std::optional<QFont> font(QWidget *parent, const QFont &initial, const QString &title) override
     {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, initial, parent, title);
-        if (!ok)
-            return std::nullopt;
-        return chosen;
+        return runFontDialog(parent, initial, title);
     }
 
     std::optional<FontChoice> fontAndColor(QWidget *parent, const FontChoice &initial, const QString &title) override
@@ -105,11 +200,13 @@ private:
     static QStringList runFileDialog(QWidget *parent, FileDialogRequest &request, QFileDialog::FileMode mode)
     {
         QFileDialog dialog(parent, request.title, request.directory, joinedFilters(request));
+        useFrenchColumns(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(mode);
         const QString filter = selectedFilterOf(request);
         if (!filter.isEmpty())
             dialog.selectNameFilter(filter);
+        sizeFileDialog(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return {};
         rememberFilter(request, dialog.selectedNameFilter());
@@ -151,8 +248,7 @@ ModalOverride::~ModalOverride()
 
 QString messageTitle()
 {
-    return QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("Ombrelunaire 98")
-                                                            : QApplication::applicationDisplayName();
+    return QStringLiteral("Ombrelunaire 98");
 }
 
 QMessageBox::StandardButton showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text,

@@ -4,13 +4,14 @@
 //
 //   Xvfb :99 -screen 0 1280x900x24 &  DISPLAY=:99 build/tests/ombre_screenshot_tour /tmp/shots
 
+#include "app/application_setup.h"
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
+#include "platform/modal.h"
 #include "settings/options.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -18,7 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTranslator>
+#include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -34,11 +36,7 @@ int main(int argc, char *argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Ombrelunaire 98"));
-    QTranslator qt;
-    if (qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt);
+    const ombre::ApplicationSetup setup(app);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 
@@ -84,6 +82,28 @@ int main(int argc, char *argv[])
     form.resize(600, 400);
     form.WindowCascadeItemClick();
     shoot(out, QStringLiteral("%1-default-size").arg(index++));
+
+    // The modal dialogs, each shot while it is open and then closed.
+    const auto shootModal = [&](const QString &name, const std::function<void()> &open) {
+        QTimer::singleShot(0, [&] {
+            shoot(out, name);
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        open();
+    };
+    form.ActiveChild->DocumentInfo.FileName = files.filePath(QStringLiteral("MAJ.RTF"));
+    shootModal(QStringLiteral("%1-save-as").arg(index++), [&] { form.FileSaveAsItemClick(); });
+    shootModal(QStringLiteral("%1-font-dialog").arg(index++), [&] {
+        ombre::modal().fontAndColor(&form, {QFont(QStringLiteral("DejaVu Sans")), Qt::black}, QStringLiteral("Police"));
+    });
+    // A name the line breaker cannot split anywhere.
+    const QString longPath = files.filePath(QStringLiteral("un_nom_de_document_bien_trop_long_pour_tenir_sur_une_"
+                                                           "seule_ligne_de_la_boite_de_message_sans_coupure.rtf"));
+    shootModal(QStringLiteral("%1-long-path").arg(index++), [&] {
+        ombre::showMessage(&form, QMessageBox::Critical,
+                           longPath + QStringLiteral("\r\n\r\nUne erreur s'est produite durant la sauvegarde de ce fichier."));
+    });
     for (ombre::TMDIChild *child : form.DocumentWindows())
         child->setModified(false);
     return 0;

@@ -18,6 +18,7 @@ const QString ExtensionRefused = QStringLiteral(
     "\r\nLe fichier ne peut pas être sauvegardé. Veuillez recommencer.");
 const QString WriteFailed = QStringLiteral("\r\n\r\nUne erreur s'est produite durant la sauvegarde de ce fichier.");
 const QString ReadOnlyNote = QStringLiteral("\r\n\r\n Ce fichier est en lecture seule.");
+const QString ReplaceQuestion = QStringLiteral("\r\n\r\nCe fichier existe déjà. Voulez-vous le remplacer ?");
 const QString ToPlainQuestion = QStringLiteral(
     "Attention, vous allez modifier ce document en texte brut.\r\n"
     "Toute la mise en forme sera définitivement perdue.\r\n\r\n"
@@ -141,6 +142,45 @@ TEST_F(DocumentFilesTest, SaveAsProposesTheFilterOfTheDocumentsExtension)
         EXPECT_EQ(request.defaultSuffix, QLatin1String(c.suffix));
         EXPECT_EQ(request.fileName, QLatin1String(c.name));
         EXPECT_EQ(request.directory, folder.path());
+    }
+}
+
+TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingTheFileThatWillBeWritten)
+{
+    struct Case {
+        const char *answered; // what the dialog gives back
+        const char *target;   // the file that would be replaced
+    };
+    for (const Case &c : {Case{"MAJ.RTF", "MAJ.RTF"}, Case{"memo", "memo.rtf"}}) {
+        SCOPED_TRACE(c.answered);
+        const QString target = writeFile(QLatin1String(c.target), "{\\rtf1 ancien}");
+        TMDIChild &child = open(writeFile(QStringLiteral("MAJ.RTF"), "{\\rtf1 ancien}"));
+        type(QStringLiteral("nouveau "));
+
+        // No: nothing is written and the dialog asks again, from the name the user gave.
+        modal.answerSaveFile(path(QLatin1String(c.answered)));
+        modal.answerMessage(QMessageBox::No);
+        modal.answerSaveFile(QString());
+        run("FileSaveAsItem");
+        ASSERT_GE(modal.shown().size(), 3u);
+        const auto &question = modal.shown()[modal.shown().size() - 2];
+        EXPECT_EQ(question.text, target + ReplaceQuestion);
+        EXPECT_EQ(question.icon, QMessageBox::Warning);
+        EXPECT_EQ(question.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
+        EXPECT_EQ(modal.shown().back().file.fileName, FileNamePart(target));
+        EXPECT_EQ(readFile(target), QByteArray("{\\rtf1 ancien}"));
+        EXPECT_TRUE(child.isModified());
+
+        // Yes: that very file is replaced, and no second file appears beside it.
+        modal.answerSaveFile(path(QLatin1String(c.answered)));
+        modal.answerMessage(QMessageBox::Yes);
+        run("FileSaveAsItem");
+        EXPECT_TRUE(readFile(target).contains("nouveau ancien"));
+        EXPECT_EQ(child.DocumentInfo.FileName, target);
+        EXPECT_FALSE(child.isModified());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), c.target == QLatin1String("MAJ.RTF") ? 1 : 2);
+        child.subWindow()->close();
+        settle();
     }
 }
 
