@@ -75,7 +75,7 @@ void AtomicFile::discard()
 
 void AtomicFile::fail() const
 {
-    throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_target, kSaveFailed)};
+    throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_target, user_texts::kSaveError)};
 }
 
 void AtomicFile::write(std::span<const std::uint8_t> bytes)

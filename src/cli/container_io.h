@@ -26,7 +26,7 @@ void ReadContainer(const std::filesystem::path &path, const PieceHandler &handle
 // names `armourName`; `containerSize` (the number of bytes that will come) paces the armour.
 class ContainerOutput {
 public:
-    ContainerOutput(AtomicFile &file, Armour armour, std::string_view armourName,
+    ContainerOutput(AtomicFile &file, ArmourKind armour, std::string_view armourName,
                     std::uint64_t containerSize);
     ~ContainerOutput();
     void write(std::span<const std::uint8_t> bytes);

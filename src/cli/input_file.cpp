@@ -15,7 +15,7 @@ InputFile::InputFile(const std::filesystem::path &path) : m_path(path)
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info;
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode))
-        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(path, kNotAccessible)};
+        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(path, user_texts::kFileNotAccessible)};
     if (S_ISREG(info.st_mode))
         m_size = static_cast<std::uint64_t>(info.st_size);
 }
@@ -34,7 +34,7 @@ std::size_t InputFile::read(std::span<std::uint8_t> into)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_path, kReadFailed)};
+            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_path, user_texts::kLoadError)};
         if (got == 0)
             break;
         filled += static_cast<std::size_t>(got);

@@ -28,7 +28,7 @@ void setKey(CipherState &cipher, const Arguments &args, CliContext &context)
 
 [[noreturn]] void unknownFormat(const fs::path &path)
 {
-    throw CliFailure{ExitStatus::UnknownFormat, PathMessage(path, kUnknownFormat)};
+    throw CliFailure{ExitStatus::UnknownFormat, PathMessage(path, user_texts::kFormatNotRecognised)};
 }
 
 // An owner name that deciphers to something else than letters and spaces is the sign of a wrong
@@ -36,16 +36,6 @@ void setKey(CipherState &cipher, const Arguments &args, CliContext &context)
 bool ownerFailsCheck(const std::string &owner)
 {
     return !owner.empty() && CheckOwnerName(owner) != owner;
-}
-
-// The bare name to write the content under: the header's source name made safe, or the
-// container's own stem when nothing usable is left of it.
-std::string outputName(const TCryptHeader &header, const fs::path &container)
-{
-    std::string name = BareFileName(DecodeHeaderText(header.SourceName));
-    if (name.empty())
-        name = BareFileName(ReplaceExtension(container.filename().string(), ""));
-    return name.empty() ? std::string("sans-nom") : name;
 }
 
 std::string typeText(std::uint8_t contentType)
@@ -80,7 +70,7 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
             throw CliFailure{ExitStatus::UnknownFormat, PathMessage(container, kUnknownContentType)};
         if (ownerFailsCheck(reader.ownerName()) && !args.force)
             throw CliFailure{ExitStatus::OwnerCheckFailed, PathMessage(container, kOwnerCheckFailed)};
-        const fs::path target = folder / outputName(reader.header(), container);
+        const fs::path target = folder / DecryptedFileName(reader.header().SourceName, container.string());
         if (!args.replace && PathExists(target))
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
         file.emplace(target, args.replace);

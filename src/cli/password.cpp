@@ -1,6 +1,5 @@
 #include "cli/password.h"
 
-#include "cipher/ansi.h"
 #include "cipher/secure_wipe.h"
 #include "cli/cli_failure.h"
 #include "cli/interrupt_cleanup.h"
@@ -57,29 +56,15 @@ std::string askOnce(const PasswordSource &source, std::string_view prompt)
 
 } // namespace
 
-PasswordProblem CheckPassword(std::string_view typed, std::string &key)
-{
-    if (typed.empty())
-        return PasswordProblem::Empty;
-    std::optional<std::string> ansi = Utf8ToAnsi(typed);
-    if (!ansi)
-        return PasswordProblem::NotAnsi;
-    const bool tooLong = ansi->size() > kMaxPasswordCharacters;
-    if (!tooLong)
-        key = *ansi;
-    secureWipe(*ansi);
-    return tooLong ? PasswordProblem::TooLong : PasswordProblem::None;
-}
-
 std::string ObtainPassword(const PasswordSource &source, bool confirm)
 {
     SecretText typed;
     typed.text = askOnce(source, kPasswordPrompt);
     std::string key;
     switch (CheckPassword(typed.text, key)) {
-    case PasswordProblem::Empty: refuse(kPasswordRequired);
-    case PasswordProblem::TooLong: refuse(kPasswordTooLong);
-    case PasswordProblem::NotAnsi: refuse(kPasswordNotAnsi);
+    case PasswordProblem::Empty: refuse(user_texts::kPasswordRequired);
+    case PasswordProblem::TooLong: refuse(user_texts::kPasswordTooLong);
+    case PasswordProblem::NotAnsi: refuse(user_texts::kPasswordNotAnsi);
     case PasswordProblem::None: break;
     }
     if (confirm && !source.fromStandardInput) {

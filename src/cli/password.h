@@ -2,6 +2,8 @@
 // The password of a sub-command: typed on the terminal without echo, or one line of standard
 // input; never an argument, which other users could read in the process list.
 
+#include "cipher/password_rule.h"
+
 #include <functional>
 #include <istream>
 #include <optional>
@@ -9,13 +11,6 @@
 #include <string_view>
 
 namespace ombre::cli {
-
-inline constexpr std::size_t kMaxPasswordCharacters = 10;
-
-enum class PasswordProblem { None, Empty, TooLong, NotAnsi };
-
-// Checks a typed (UTF-8) password and gives its Windows-1252 bytes, the key's form, in `key`.
-PasswordProblem CheckPassword(std::string_view typed, std::string &key);
 
 struct PasswordSource {
     bool fromStandardInput = false;

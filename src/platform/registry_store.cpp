@@ -1,5 +1,7 @@
 #include "platform/registry_store.h"
 
+#include "platform/store_names.h"
+
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -82,13 +84,13 @@ RegistryStore::~RegistryStore() = default;
 
 QString RegistryStore::defaultUserFilePath()
 {
-    const QByteArray fromEnvironment = qgetenv("OMBRELUNAIRE_REGISTRY_FILE");
+    const QByteArray fromEnvironment = qgetenv(store::kFileVariable);
     if (!fromEnvironment.isEmpty())
         return QString::fromLocal8Bit(fromEnvironment);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty())
         return QString();
-    return folder + QStringLiteral("/Morvandel/Ombrelunaire.reg");
+    return folder + QLatin1Char('/') + QString::fromUtf8(store::kFileInConfigFolder);
 }
 
 RegistryStore &RegistryStore::user()

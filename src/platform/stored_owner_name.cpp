@@ -1,6 +1,7 @@
 #include "platform/stored_owner_name.h"
 
 #include "platform/reg_file.h"
+#include "platform/store_names.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -19,7 +20,7 @@ std::string environment(const char *name)
 
 std::string userStoreFilePath()
 {
-    if (std::string path = environment("OMBRELUNAIRE_REGISTRY_FILE"); !path.empty())
+    if (std::string path = environment(store::kFileVariable); !path.empty())
         return path;
     // The XDG rule: a relative XDG_CONFIG_HOME is to be ignored.
     std::string folder = environment("XDG_CONFIG_HOME");
@@ -29,7 +30,7 @@ std::string userStoreFilePath()
             return std::string();
         folder = home + "/.config";
     }
-    return folder + "/Morvandel/Ombrelunaire.reg";
+    return folder + '/' + std::string(store::kFileInConfigFolder);
 }
 
 std::string readStoredOwnerName(const std::string &storeFilePath)
@@ -41,8 +42,8 @@ std::string readStoredOwnerName(const std::string &storeFilePath)
         return std::string();
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const ParseResult parsed = parse(bytes);
-    const Key *root = parsed.document.find("HKEY_CURRENT_USER\\Software\\Morvandel\\Ombrelunaire");
-    const Value *owner = root ? root->find("OwnerName") : nullptr;
+    const Key *root = parsed.document.find(std::string(store::kCurrentUserHive) + '\\' + std::string(store::kRootKey));
+    const Value *owner = root ? root->find(store::kOwnerNameValue) : nullptr;
     return owner && owner->type == RegSz ? owner->text : std::string();
 }
 
