@@ -66,14 +66,13 @@ void readArmoured(const std::filesystem::path &path, InputFile &file, bool xxe,
 
 } // namespace
 
-void ReadContainer(const std::filesystem::path &path, const PieceHandler &handler)
+void ReadContainer(InputFile &file, const PieceHandler &handler)
 {
-    InputFile file(path);
-    const ArmourKind armour = ArmourKindNamedBy(path.filename().string()).value_or(ArmourKind::Cod);
+    const ArmourKind armour = ArmourKindNamedBy(file.path().string()).value_or(ArmourKind::Cod);
     if (armour == ArmourKind::Cod)
         readPlain(file, handler);
     else
-        readArmoured(path, file, armour == ArmourKind::Xxe, handler);
+        readArmoured(file.path(), file, armour == ArmourKind::Xxe, handler);
 }
 
 struct ContainerOutput::Encoder {

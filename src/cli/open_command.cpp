@@ -6,11 +6,11 @@
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
-#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "cli/container_io.h"
 #include "cli/messages.h"
 #include "cli/paths.h"
+#include "platform/atomic_file.h"
 
 #include <optional>
 
@@ -18,13 +18,6 @@ namespace ombre::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-void setKey(CipherState &cipher, const Arguments &args, CliContext &context)
-{
-    SecretText key;
-    key.text = AskPassword(args, context, false);
-    CipherSetKey(cipher, key.text);
-}
 
 [[noreturn]] void unknownFormat(const fs::path &path)
 {
@@ -56,9 +49,10 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
     if (!IsFolder(folder))
         throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(folder, kNotAFolder)};
 
+    InputFile input(container);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    setKey(cipher, args, context);
+    LoadKey(cipher, args, context, input, false);
     ContainerReader reader(cipher);
     std::optional<AtomicFile> file;
 
@@ -71,12 +65,18 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
         if (ownerFailsCheck(reader.ownerName()) && !args.force)
             throw CliFailure{ExitStatus::OwnerCheckFailed, PathMessage(container, kOwnerCheckFailed)};
         const fs::path target = folder / DecryptedFileName(reader.header().SourceName, container.string());
-        if (!args.replace && PathExists(target))
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
+        if (PathExists(target)) {
+            // The header names the container itself when it lies in the output folder: replacing
+            // it would lose the only sealed copy, and with a wrong password, everything.
+            if (input.sameFileAs(target))
+                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceContainer)};
+            if (!args.replace)
+                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
+        }
         file.emplace(target, args.replace);
     };
 
-    ReadContainer(container, [&](std::span<std::uint8_t> piece) {
+    ReadContainer(input, [&](std::span<std::uint8_t> piece) {
         const std::span<std::uint8_t> content = reader.feed(piece);
         if (reader.refused())
             unknownFormat(container);
@@ -101,12 +101,13 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
 ExitStatus AuthenticateContainer(const Arguments &args, CliContext &context)
 {
     const fs::path container = args.file;
+    InputFile input(container);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    setKey(cipher, args, context);
+    LoadKey(cipher, args, context, input, false);
     ContainerReader reader(cipher);
     // Only the header and the owner name are needed; reading stops there.
-    ReadContainer(container, [&](std::span<std::uint8_t> piece) {
+    ReadContainer(input, [&](std::span<std::uint8_t> piece) {
         reader.feed(piece);
         if (reader.refused())
             unknownFormat(container);

@@ -5,12 +5,12 @@
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
-#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "cli/container_io.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/paths.h"
+#include "platform/atomic_file.h"
 
 namespace ombre::cli {
 namespace {
@@ -55,7 +55,7 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
     InputFile input(source);
     const fs::path target = chooseOutput(args, source, armour);
     if (PathExists(target)) {
-        if (SameFile(source, target))
+        if (input.sameFileAs(target))
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceSource)};
         if (!args.replace)
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
@@ -63,11 +63,7 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
 
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    {
-        SecretText key;
-        key.text = AskPassword(args, context, true);
-        CipherSetKey(cipher, key.text);
-    }
+    LoadKey(cipher, args, context, input, true);
     const std::string owner = args.owner ? *args.owner : context.defaultOwnerName();
     const std::string sourceName = source.filename().string();
 

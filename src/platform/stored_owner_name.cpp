@@ -1,11 +1,10 @@
 #include "platform/stored_owner_name.h"
 
 #include "platform/reg_file.h"
+#include "platform/store_file.h"
 #include "platform/store_names.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace ombre::reg {
 namespace {
@@ -37,11 +36,10 @@ std::string readStoredOwnerName(const std::string &storeFilePath)
 {
     if (storeFilePath.empty())
         return std::string();
-    std::ifstream file(storeFilePath, std::ios::binary);
-    if (!file)
+    const StoreFile file = readStoreFile(storeFilePath);
+    if (file.state != StoreFileState::Read)
         return std::string();
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const ParseResult parsed = parse(bytes);
+    const ParseResult parsed = parse(file.bytes);
     const Key *root = parsed.document.find(std::string(store::kCurrentUserHive) + '\\' + std::string(store::kRootKey));
     const Value *owner = root ? root->find(store::kOwnerNameValue) : nullptr;
     return owner && owner->type == RegSz ? owner->text : std::string();
