@@ -12,7 +12,6 @@
 #include <random>
 #include <sstream>
 #include <cstdlib>
-#include <csignal>
 #include <cerrno>
 #include <pty.h>
 #include <sys/stat.h>

@@ -2,13 +2,10 @@
 // failure nor a killed process leaves plaintext behind, and commit() puts the whole file in place.
 #include "platform/atomic_file.h"
 
-#include <gtest/gtest.h>
+#include "platform/temp_folder.h"
 
-#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,42 +15,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicFileTest : public ::testing::Test {
+class AtomicFileTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "ombre-atomic-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        TempFolderTest::SetUp();
         // What follows checks the unnamed file; a folder that refuses one gets the named one.
         const int probe = ::open(dir.c_str(), O_TMPFILE | O_WRONLY, 0600);
         if (probe < 0)
             GTEST_SKIP() << "no unnamed files in " << dir;
         ::close(probe);
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> found;
-        for (const auto &entry : fs::directory_iterator(dir))
-            found.push_back(entry.path().filename().string());
-        std::sort(found.begin(), found.end());
-        return found;
-    }
-
-    std::string read(const std::string &name) const
-    {
-        std::ifstream file(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    void write(const std::string &name, const std::string &bytes) const
-    {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
-
-    fs::path dir;
 };
 
 TEST_F(AtomicFileTest, NothingShowsUntilCommitThenTheWholeFile)

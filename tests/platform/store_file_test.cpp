@@ -3,11 +3,9 @@
 #include "platform/store_file.h"
 #include "platform/stored_owner_name.h"
 
-#include <gtest/gtest.h>
+#include "platform/temp_folder.h"
 
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,24 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StoreFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "ombre-store-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string write(const std::string &name, const std::string &bytes)
-    {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return (dir / name).string();
-    }
-
-    fs::path dir;
-};
+using StoreFileTest = TempFolderTest;
 
 TEST_F(StoreFileTest, ReadsWhatFitsAndRefusesTheRest)
 {
