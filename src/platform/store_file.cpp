@@ -48,11 +48,12 @@ StoreFile readStoreFile(const std::string &path, std::size_t limit)
         }
         file.bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
-    // One byte past the limit tells a file that is too large from one that just fits; a file
-    // that grows while being read is caught the same way.
+    // Read up to the limit, then one byte more tells a file that is too large from one that just
+    // fits (a file that grows while being read is caught the same way). The string never needs
+    // room past the limit.
     char piece[64 * 1024];
-    while (file.bytes.size() <= limit) {
-        const std::size_t want = std::min(sizeof piece, limit + 1 - file.bytes.size());
+    for (;;) {
+        const std::size_t want = file.bytes.size() < limit ? std::min(sizeof piece, limit - file.bytes.size()) : 1;
         const ssize_t got = ::read(fd.get(), piece, want);
         if (got < 0 && errno == EINTR)
             continue;
@@ -65,6 +66,8 @@ StoreFile readStoreFile(const std::string &path, std::size_t limit)
             file.state = StoreFileState::Read;
             return file;
         }
+        if (file.bytes.size() == limit)
+            break;
         file.bytes.append(piece, static_cast<std::size_t>(got));
     }
     file.bytes = std::string();
