@@ -36,22 +36,26 @@ std::optional<char32_t> NextUtf8CodePoint(std::string_view s, std::size_t &pos)
     return cp;
 }
 
-namespace {
-
-void appendUtf8(std::string &out, char32_t cp)
+void AppendUtf8(std::string &out, char32_t cp)
 {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        // Windows-1252 reaches at most U+2122, so three bytes suffice.
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 bool hasHighByte(std::string_view s)
 {
@@ -63,19 +67,26 @@ bool hasHighByte(std::string_view s)
 
 } // namespace
 
+bool AppendUtf8AsAnsi(std::string_view utf8, std::string &out)
+{
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto cp = NextUtf8CodePoint(utf8, pos);
+        if (!cp)
+            return false;
+        const auto b = AnsiByte(*cp);
+        if (!b)
+            return false;
+        out += static_cast<char>(*b);
+    }
+    return true;
+}
+
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto cp = NextUtf8CodePoint(utf8, pos);
-        if (!cp)
-            return std::nullopt;
-        const auto b = AnsiByte(*cp);
-        if (!b)
-            return std::nullopt;
-        out += static_cast<char>(*b);
-    }
+    if (!AppendUtf8AsAnsi(utf8, out))
+        return std::nullopt;
     return out;
 }
 
@@ -84,7 +95,7 @@ std::string AnsiToUtf8(std::string_view ansi)
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 2);
     for (char c : ansi)
-        appendUtf8(out, AnsiCodePoint(static_cast<unsigned char>(c)));
+        AppendUtf8(out, AnsiCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -42,10 +42,18 @@ constexpr std::optional<unsigned char> AnsiByte(char32_t codePoint)
 // Windows-1252 cannot hold.
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 
+// The same conversion appended to `out`, for secrets converted into a buffer the caller wipes:
+// false (with `out` holding the part converted so far) on the same inputs. Never more bytes than
+// `utf8` holds.
+bool AppendUtf8AsAnsi(std::string_view utf8, std::string &out);
+
 // Windows-1252 bytes -> UTF-8; every byte has a meaning, so this cannot fail.
 std::string AnsiToUtf8(std::string_view ansi);
 
 bool IsValidUtf8(std::string_view bytes);
+
+// Appends the UTF-8 bytes of a code point (at most U+10FFFF, no surrogate).
+void AppendUtf8(std::string &out, char32_t codePoint);
 
 // Decodes the UTF-8 character at `pos` and moves `pos` past it; empty (and `pos` unchanged) on a
 // malformed, overlong, surrogate or truncated sequence. `pos` must be inside `text`.

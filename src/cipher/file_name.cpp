@@ -96,4 +96,28 @@ std::string ReplaceExtension(std::string_view name, std::string_view extension)
     return std::string(name.substr(0, dot)) + std::string(extension);
 }
 
+std::string LowerExtension(std::string_view name)
+{
+    if (const std::size_t slash = name.rfind('/'); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    const std::size_t dot = extensionStart(name);
+    if (dot == std::string_view::npos)
+        return {};
+    std::string extension(name.substr(dot));
+    for (char &c : extension)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
+std::string DecryptedFileName(std::string_view headerSourceName, std::string_view containerFileName)
+{
+    if (std::string name = BareFileName(DecodeHeaderText(headerSourceName)); !name.empty())
+        return name;
+    // The bare name first, so that a dot in a folder's name is never taken for the extension.
+    if (std::string stem = BareFileName(ReplaceExtension(BareFileName(containerFileName), "")); !stem.empty())
+        return stem;
+    return "sans-nom";
+}
+
 } // namespace ombre

@@ -35,4 +35,15 @@ std::string ShortenFileName(std::string_view name, std::size_t limit, NameUnit u
 // `extension`, which includes its dot: "lettre.rtf" -> "lettre.cod", "notes" -> "notes.cod".
 std::string ReplaceExtension(std::string_view name, std::string_view extension);
 
+// The extension of a name or path (from the last '.' of the part after the last '/'), with its
+// dot and in ASCII lower case: "MAJ.RTF" -> ".rtf". Empty when there is none; a leading dot marks
+// a hidden name, not an extension (".profile" -> "").
+std::string LowerExtension(std::string_view name);
+
+// The name a decrypted file is written under: the source name of the container's header (its
+// stored bytes, decoded as header text) reduced to a bare file name; when nothing usable is left
+// of it, the stem of the container's own name (a name or a path) made safe the same way; else
+// "sans-nom".
+std::string DecryptedFileName(std::string_view headerSourceName, std::string_view containerFileName);
+
 } // namespace ombre

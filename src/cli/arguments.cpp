@@ -4,7 +4,6 @@
 #include "cli/messages.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 namespace ombre::cli {
@@ -13,13 +12,6 @@ namespace {
 [[noreturn]] void usage(const std::string &problem)
 {
     throw CliFailure{ExitStatus::UsageOrInputOutput, UsageMessage(problem)};
-}
-
-std::string lowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 // Which options each sub-command takes; options with a value are marked true.
@@ -39,15 +31,15 @@ const std::map<std::string, bool> &optionsOf(Command command)
     }
 }
 
-Armour parseArmour(const std::string &value)
+// The armour's name is its extension without the dot, in any case.
+ArmourKind parseArmour(const std::string &value)
 {
-    const std::string lower = lowerAscii(value);
-    if (lower == "cod")
-        return Armour::Cod;
-    if (lower == "uue")
-        return Armour::Uue;
-    if (lower == "xxe")
-        return Armour::Xxe;
+    std::string lower = value;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (ArmourKind kind : {ArmourKind::Cod, ArmourKind::Uue, ArmourKind::Xxe})
+        if (ArmourExtension(kind).substr(1) == lower)
+            return kind;
     usage("Armure inconnue : « " + value + " » (cod, uue ou xxe).");
 }
 
@@ -127,25 +119,6 @@ Arguments ParseArguments(const std::vector<std::string> &args)
         usage(files.empty() ? "Fichier manquant." : "Un seul fichier est attendu.");
     parsed.file = files.front();
     return parsed;
-}
-
-std::optional<Armour> ArmourNamedBy(const std::string &name)
-{
-    const std::string extension = lowerAscii(std::filesystem::path(name).extension().string());
-    for (Armour armour : {Armour::Cod, Armour::Uue, Armour::Xxe})
-        if (extension == ArmourExtension(armour))
-            return armour;
-    return std::nullopt;
-}
-
-const char *ArmourExtension(Armour armour)
-{
-    switch (armour) {
-    case Armour::Uue: return ".uue";
-    case Armour::Xxe: return ".xxe";
-    case Armour::Cod: break;
-    }
-    return ".cod";
 }
 
 } // namespace ombre::cli

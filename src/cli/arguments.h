@@ -1,6 +1,8 @@
 #pragma once
 // The command line of the tool: a sub-command, its options and its one file.
 
+#include "cipher/armour_kind.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,12 +11,10 @@ namespace ombre::cli {
 
 enum class Command { Help, Seal, Open, Authenticate };
 
-enum class Armour { Cod, Uue, Xxe };
-
 struct Arguments {
     Command command = Command::Help;
     std::string file;                      // FICHIER or CONTENEUR
-    std::optional<Armour> armour;          // --armure
+    std::optional<ArmourKind> armour;      // --armure
     std::optional<std::string> owner;      // --proprietaire
     std::optional<std::string> output;     // --sortie
     std::optional<std::string> folder;     // --dossier
@@ -25,12 +25,5 @@ struct Arguments {
 
 // Parses the arguments after the program name; throws CliFailure (usage) on a mistake.
 Arguments ParseArguments(const std::vector<std::string> &args);
-
-// The armour that a file name's extension names, case ignored: .cod, .uue or .xxe; none for
-// any other extension.
-std::optional<Armour> ArmourNamedBy(const std::string &name);
-
-// The extension, with its dot, of each armour.
-const char *ArmourExtension(Armour armour);
 
 } // namespace ombre::cli

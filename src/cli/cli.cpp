@@ -1,18 +1,27 @@
 #include "cli/cli.h"
 
+#include "cipher/cipher.h"
+#include "cipher/secure_wipe.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/password.h"
 
+#include <filesystem>
+
 namespace ombre::cli {
 
-std::string AskPassword(const Arguments &args, CliContext &context, bool confirm)
+void LoadKey(CipherState &cipher, const Arguments &args, CliContext &context, const InputFile &reading,
+             bool confirm)
 {
+    if (args.passwordFromStandardInput && context.inDescriptor >= 0 && reading.sameFileAs(context.inDescriptor))
+        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(reading.path(), kFileIsPasswordInput)};
     PasswordSource source;
     source.fromStandardInput = args.passwordFromStandardInput;
     source.standardInput = &context.in;
     source.askTerminal = context.askTerminal;
-    return ObtainPassword(source, confirm);
+    SecretText key;
+    ObtainPassword(source, confirm, key.text);
+    CipherSetKey(cipher, key.text);
 }
 
 int RunCli(const std::vector<std::string> &args, CliContext &context)
@@ -38,6 +47,12 @@ int RunCli(const std::vector<std::string> &args, CliContext &context)
     } catch (const CliFailure &failure) {
         context.err << kProgramName << " : " << failure.message << '\n';
         status = failure.status;
+    } catch (const std::filesystem::filesystem_error &failure) {
+        // What the atomic writer of the output reports, naming the file.
+        const bool exists = failure.code() == std::errc::file_exists;
+        context.err << kProgramName << " : "
+                    << PathMessage(failure.path1(), exists ? kAlreadyExists : user_texts::kSaveError) << '\n';
+        status = ExitStatus::UsageOrInputOutput;
     } catch (const std::bad_alloc &) {
         context.err << kProgramName << " : mémoire insuffisante.\n";
         status = ExitStatus::UsageOrInputOutput;

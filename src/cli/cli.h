@@ -19,6 +19,10 @@ struct CliContext {
     std::function<std::optional<std::string>(std::string_view prompt)> askTerminal;
     // The owner name sealed when --proprietaire is not given (UTF-8).
     std::function<std::string()> defaultOwnerName;
+    // The descriptor `in` reads, when it reads one (the process's standard input). A file to
+    // seal or open that is this same stream is refused with --mot-de-passe-stdin: the password
+    // line would be taken from it, or the file read from its start again.
+    int inDescriptor = -1;
 };
 
 // Runs the tool on the arguments after the program name; returns the exit status.

@@ -4,6 +4,11 @@
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/cli_failure.h"
+#include "cli/input_file.h"
+
+namespace ombre {
+struct CipherState;
+}
 
 namespace ombre::cli {
 
@@ -11,7 +16,9 @@ ExitStatus SealFile(const Arguments &args, CliContext &context);
 ExitStatus OpenContainerFile(const Arguments &args, CliContext &context);
 ExitStatus AuthenticateContainer(const Arguments &args, CliContext &context);
 
-// The key text of the password the arguments say where to take from.
-std::string AskPassword(const Arguments &args, CliContext &context, bool confirm);
+// Loads the cipher's key from the password, taken where the arguments say; `confirm` asks twice
+// on the terminal. Refuses first a `reading` file that is the stream the password comes from.
+void LoadKey(CipherState &cipher, const Arguments &args, CliContext &context, const InputFile &reading,
+             bool confirm);
 
 } // namespace ombre::cli

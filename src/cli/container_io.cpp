@@ -66,27 +66,26 @@ void readArmoured(const std::filesystem::path &path, InputFile &file, bool xxe,
 
 } // namespace
 
-void ReadContainer(const std::filesystem::path &path, const PieceHandler &handler)
+void ReadContainer(InputFile &file, const PieceHandler &handler)
 {
-    InputFile file(path);
-    const Armour armour = ArmourNamedBy(path.filename().string()).value_or(Armour::Cod);
-    if (armour == Armour::Cod)
+    const ArmourKind armour = ArmourKindNamedBy(file.path().string()).value_or(ArmourKind::Cod);
+    if (armour == ArmourKind::Cod)
         readPlain(file, handler);
     else
-        readArmoured(path, file, armour == Armour::Xxe, handler);
+        readArmoured(file.path(), file, armour == ArmourKind::Xxe, handler);
 }
 
 struct ContainerOutput::Encoder {
     ArmourEncoder armour;
 };
 
-ContainerOutput::ContainerOutput(AtomicFile &file, Armour armour, std::string_view armourName,
+ContainerOutput::ContainerOutput(AtomicFile &file, ArmourKind armour, std::string_view armourName,
                                  std::uint64_t containerSize)
     : m_file(file)
 {
-    if (armour != Armour::Cod) {
+    if (armour != ArmourKind::Cod) {
         m_encoder.reset(new Encoder{ArmourEncoder(
-            armour == Armour::Xxe, true, armourName, containerSize,
+            armour == ArmourKind::Xxe, true, armourName, containerSize,
             [this](std::string_view text) { m_file.write(text); })});
     }
 }

@@ -3,7 +3,8 @@
 // armour chosen by the file's extension) or written in pieces to an atomic file.
 
 #include "cli/arguments.h"
-#include "cli/atomic_file.h"
+#include "cli/input_file.h"
+#include "platform/atomic_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,15 +19,16 @@ namespace ombre::cli {
 // stop reading.
 using PieceHandler = std::function<bool(std::span<std::uint8_t> piece)>;
 
-// Reads the container `path` and hands out its bytes in pieces. Throws CliFailure: the file is
-// not accessible or unreadable (status 1), or its armour is damaged (status 2).
-void ReadContainer(const std::filesystem::path &path, const PieceHandler &handler);
+// Reads the container `file` from where it stands and hands out its bytes in pieces, removing the
+// armour its name's extension says. Throws CliFailure: the file is unreadable (status 1), or its
+// armour is damaged (status 2).
+void ReadContainer(InputFile &file, const PieceHandler &handler);
 
 // Writes container bytes to `file`, as they are (.cod) or in a text armour whose begin line
 // names `armourName`; `containerSize` (the number of bytes that will come) paces the armour.
 class ContainerOutput {
 public:
-    ContainerOutput(AtomicFile &file, Armour armour, std::string_view armourName,
+    ContainerOutput(AtomicFile &file, ArmourKind armour, std::string_view armourName,
                     std::uint64_t containerSize);
     ~ContainerOutput();
     void write(std::span<const std::uint8_t> bytes);

@@ -14,10 +14,27 @@ InputFile::InputFile(const std::filesystem::path &path) : m_path(path)
 {
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info;
-    if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode))
-        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(path, kNotAccessible)};
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(path, user_texts::kFileNotAccessible)};
+    }
     if (S_ISREG(info.st_mode))
         m_size = static_cast<std::uint64_t>(info.st_size);
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+}
+
+bool InputFile::sameFileAs(int fd) const
+{
+    struct stat info;
+    return ::fstat(fd, &info) == 0 && info.st_dev == m_device && info.st_ino == m_inode;
+}
+
+bool InputFile::sameFileAs(const std::filesystem::path &other) const
+{
+    struct stat info;
+    return ::stat(other.c_str(), &info) == 0 && info.st_dev == m_device && info.st_ino == m_inode;
 }
 
 InputFile::~InputFile()
@@ -34,7 +51,7 @@ std::size_t InputFile::read(std::span<std::uint8_t> into)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_path, kReadFailed)};
+            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(m_path, user_texts::kLoadError)};
         if (got == 0)
             break;
         filled += static_cast<std::size_t>(got);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <sys/types.h>
 
 namespace ombre::cli {
 
@@ -22,11 +23,19 @@ public:
     std::size_t read(std::span<std::uint8_t> into);
     // The size at opening (0 for what is not a regular file).
     std::uint64_t size() const { return m_size; }
+    const std::filesystem::path &path() const { return m_path; }
+
+    // Whether this is the file (or pipe, or terminal) open on `fd`, or named by `other`: the same
+    // device and inode, whatever the path says.
+    bool sameFileAs(int fd) const;
+    bool sameFileAs(const std::filesystem::path &other) const;
 
 private:
     std::filesystem::path m_path;
     int m_fd = -1;
     std::uint64_t m_size = 0;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
 };
 
 } // namespace ombre::cli

@@ -1,5 +1,7 @@
 #include "cli/interrupt_cleanup.h"
 
+#include "platform/atomic_file.h"
+
 #include <csignal>
 #include <initializer_list>
 #include <unistd.h>
@@ -10,14 +12,14 @@ namespace {
 // Read by the signal handler, hence plain values that are set before they are published.
 volatile std::sig_atomic_t g_terminalFd = -1;
 const termios *volatile g_terminal = nullptr;
-const char *volatile g_temporaryFile = nullptr;
 
 extern "C" void onInterrupt(int signal)
 {
     if (g_terminal && g_terminalFd >= 0)
         ::tcsetattr(g_terminalFd, TCSANOW, g_terminal);
-    if (g_temporaryFile)
-        ::unlink(g_temporaryFile);
+    // Only a named temporary file can be left behind; an unnamed one goes with the process.
+    if (const char *temporary = PendingTemporaryFile())
+        ::unlink(temporary);
     // Ends with the signal's own status, as the shell expects.
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -29,11 +31,6 @@ void InstallInterruptCleanup()
 {
     for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
         std::signal(signal, onInterrupt);
-}
-
-void SetTemporaryFileForCleanup(const char *path)
-{
-    g_temporaryFile = path;
 }
 
 void SetTerminalForCleanup(int fd, const termios *saved)

@@ -10,9 +10,6 @@ namespace ombre::cli {
 // Installs the handlers; the main function calls it once.
 void InstallInterruptCleanup();
 
-// The temporary file to remove (nullptr: none). The path must outlive the registration.
-void SetTemporaryFileForCleanup(const char *path);
-
 // The terminal settings to restore on `fd` (nullptr: none). The settings must outlive the
 // registration.
 void SetTerminalForCleanup(int fd, const termios *saved);

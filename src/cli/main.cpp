@@ -4,11 +4,15 @@
 #include "cli/password.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
     using namespace ombre::cli;
     InstallInterruptCleanup();
-    CliContext context{std::cin, std::cout, std::cerr, ReadPasswordFromTerminal, DefaultOwnerName};
+    DescriptorBuffer standardInputBuffer(STDIN_FILENO);
+    std::istream standardInput(&standardInputBuffer);
+    CliContext context{standardInput, std::cout, std::cerr, ReadPasswordFromTerminal, DefaultOwnerName,
+                       STDIN_FILENO};
     return RunCli(std::vector<std::string>(argv + 1, argv + argc), context);
 }

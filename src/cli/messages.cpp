@@ -43,7 +43,8 @@ authentifier  Affiche, une par ligne : le nom d'origine, la signature, la versio
               (Document ou Fichier) et le propriétaire du CONTENEUR.
 
 Mot de passe : de 1 à 10 caractères, demandé sur le terminal sans écho (deux fois pour
-crypter), ou lu sur une ligne de l'entrée standard avec --mot-de-passe-stdin. Il n'est jamais
+crypter), ou lu sur une ligne de l'entrée standard avec --mot-de-passe-stdin : seule cette
+ligne est lue, et le fichier ne peut alors pas être l'entrée standard. Il n'est jamais
 accepté sur la ligne de commande.
 
 Codes de sortie :

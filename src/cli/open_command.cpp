@@ -6,11 +6,11 @@
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
-#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "cli/container_io.h"
 #include "cli/messages.h"
 #include "cli/paths.h"
+#include "platform/atomic_file.h"
 
 #include <optional>
 
@@ -19,16 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void setKey(CipherState &cipher, const Arguments &args, CliContext &context)
-{
-    SecretText key;
-    key.text = AskPassword(args, context, false);
-    CipherSetKey(cipher, key.text);
-}
-
 [[noreturn]] void unknownFormat(const fs::path &path)
 {
-    throw CliFailure{ExitStatus::UnknownFormat, PathMessage(path, kUnknownFormat)};
+    throw CliFailure{ExitStatus::UnknownFormat, PathMessage(path, user_texts::kFormatNotRecognised)};
 }
 
 // An owner name that deciphers to something else than letters and spaces is the sign of a wrong
@@ -36,16 +29,6 @@ void setKey(CipherState &cipher, const Arguments &args, CliContext &context)
 bool ownerFailsCheck(const std::string &owner)
 {
     return !owner.empty() && CheckOwnerName(owner) != owner;
-}
-
-// The bare name to write the content under: the header's source name made safe, or the
-// container's own stem when nothing usable is left of it.
-std::string outputName(const TCryptHeader &header, const fs::path &container)
-{
-    std::string name = BareFileName(DecodeHeaderText(header.SourceName));
-    if (name.empty())
-        name = BareFileName(ReplaceExtension(container.filename().string(), ""));
-    return name.empty() ? std::string("sans-nom") : name;
 }
 
 std::string typeText(std::uint8_t contentType)
@@ -66,9 +49,10 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
     if (!IsFolder(folder))
         throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(folder, kNotAFolder)};
 
+    InputFile input(container);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    setKey(cipher, args, context);
+    LoadKey(cipher, args, context, input, false);
     ContainerReader reader(cipher);
     std::optional<AtomicFile> file;
 
@@ -80,13 +64,19 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
             throw CliFailure{ExitStatus::UnknownFormat, PathMessage(container, kUnknownContentType)};
         if (ownerFailsCheck(reader.ownerName()) && !args.force)
             throw CliFailure{ExitStatus::OwnerCheckFailed, PathMessage(container, kOwnerCheckFailed)};
-        const fs::path target = folder / outputName(reader.header(), container);
-        if (!args.replace && PathExists(target))
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
+        const fs::path target = folder / DecryptedFileName(reader.header().SourceName, container.string());
+        if (PathExists(target)) {
+            // The header names the container itself when it lies in the output folder: replacing
+            // it would lose the only sealed copy, and with a wrong password, everything.
+            if (input.sameFileAs(target))
+                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceContainer)};
+            if (!args.replace)
+                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
+        }
         file.emplace(target, args.replace);
     };
 
-    ReadContainer(container, [&](std::span<std::uint8_t> piece) {
+    ReadContainer(input, [&](std::span<std::uint8_t> piece) {
         const std::span<std::uint8_t> content = reader.feed(piece);
         if (reader.refused())
             unknownFormat(container);
@@ -111,12 +101,13 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
 ExitStatus AuthenticateContainer(const Arguments &args, CliContext &context)
 {
     const fs::path container = args.file;
+    InputFile input(container);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    setKey(cipher, args, context);
+    LoadKey(cipher, args, context, input, false);
     ContainerReader reader(cipher);
     // Only the header and the owner name are needed; reading stops there.
-    ReadContainer(container, [&](std::span<std::uint8_t> piece) {
+    ReadContainer(input, [&](std::span<std::uint8_t> piece) {
         reader.feed(piece);
         if (reader.refused())
             unknownFormat(container);

@@ -1,7 +1,7 @@
 #include "cli/password.h"
 
-#include "cipher/ansi.h"
 #include "cipher/secure_wipe.h"
+#include "cipher/user_texts.h"
 #include "cli/cli_failure.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/messages.h"
@@ -18,22 +18,41 @@ namespace {
 // so no copy of a secret is left behind by a reallocation.
 constexpr std::size_t kLineLimit = 256;
 
-// Appends one line (without its CR LF or LF) to `line`; false at the end of the input before
-// any character. Characters past the limit are read and dropped, leaving the line over-long.
-template <class NextChar>
-bool readLine(std::string &line, NextChar &&next)
+// Reads one line (without its CR LF or LF) into `line`, each byte straight into the string's own
+// storage, reserved beforehand; false at the end of the input before any character. Characters
+// past the limit are read and dropped, leaving the line over-long. `readByte(char &)` is false
+// at the end of the input.
+template <class ReadByte>
+bool readLine(std::string &line, ReadByte &&readByte)
 {
+    line.clear();
+    line.reserve(kLineLimit + 1);
     bool any = false;
-    for (int c; (c = next()) >= 0;) {
-        any = true;
-        if (c == '\n')
+    for (;;) {
+        line.push_back('\0');
+        if (!readByte(line.back())) {
+            line.pop_back();
             break;
-        if (line.size() <= kLineLimit)
-            line += static_cast<char>(c);
+        }
+        any = true;
+        if (line.back() == '\n') {
+            line.pop_back();
+            break;
+        }
+        if (line.size() > kLineLimit + 1)
+            line.pop_back();
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return any;
+}
+
+bool readByteFrom(int fd, char &byte)
+{
+    ssize_t got;
+    while ((got = ::read(fd, &byte, 1)) < 0 && errno == EINTR) {
+    }
+    return got == 1;
 }
 
 [[noreturn]] void refuse(std::string_view message)
@@ -41,56 +60,41 @@ bool readLine(std::string &line, NextChar &&next)
     throw CliFailure{ExitStatus::UsageOrInputOutput, std::string(message)};
 }
 
-std::string askOnce(const PasswordSource &source, std::string_view prompt)
+void askOnce(const PasswordSource &source, std::string_view prompt, std::string &line)
 {
     if (source.fromStandardInput) {
-        SecretText line;
-        line.text.reserve(kLineLimit + 1);
-        readLine(line.text, [&] { return source.standardInput->get(); });
-        return line.text;
+        readLine(line, [&](char &byte) { return static_cast<bool>(source.standardInput->get(byte)); });
+        return;
     }
     std::optional<std::string> typed = source.askTerminal ? source.askTerminal(prompt) : std::nullopt;
     if (!typed)
         refuse(kNoTerminal);
-    return std::move(*typed);
+    // Copied into the caller's buffer rather than moved: a short answer lives inside the string
+    // object itself, which a move would copy without wiping.
+    line.assign(*typed);
+    secureWipe(*typed);
 }
 
 } // namespace
 
-PasswordProblem CheckPassword(std::string_view typed, std::string &key)
-{
-    if (typed.empty())
-        return PasswordProblem::Empty;
-    std::optional<std::string> ansi = Utf8ToAnsi(typed);
-    if (!ansi)
-        return PasswordProblem::NotAnsi;
-    const bool tooLong = ansi->size() > kMaxPasswordCharacters;
-    if (!tooLong)
-        key = *ansi;
-    secureWipe(*ansi);
-    return tooLong ? PasswordProblem::TooLong : PasswordProblem::None;
-}
-
-std::string ObtainPassword(const PasswordSource &source, bool confirm)
+void ObtainPassword(const PasswordSource &source, bool confirm, std::string &key)
 {
     SecretText typed;
-    typed.text = askOnce(source, kPasswordPrompt);
-    std::string key;
+    askOnce(source, kPasswordPrompt, typed.text);
     switch (CheckPassword(typed.text, key)) {
-    case PasswordProblem::Empty: refuse(kPasswordRequired);
-    case PasswordProblem::TooLong: refuse(kPasswordTooLong);
-    case PasswordProblem::NotAnsi: refuse(kPasswordNotAnsi);
+    case PasswordProblem::Empty: refuse(user_texts::kPasswordRequired);
+    case PasswordProblem::TooLong: refuse(user_texts::kPasswordTooLong);
+    case PasswordProblem::NotAnsi: refuse(user_texts::kPasswordNotAnsi);
     case PasswordProblem::None: break;
     }
     if (confirm && !source.fromStandardInput) {
         SecretText again;
-        again.text = askOnce(source, kConfirmPrompt);
+        askOnce(source, kConfirmPrompt, again.text);
         if (again.text != typed.text) {
             secureWipe(key);
             refuse(kPasswordsDiffer);
         }
     }
-    return key;
 }
 
 std::optional<std::string> ReadPasswordFromTerminal(std::string_view prompt)
@@ -107,23 +111,37 @@ std::optional<std::string> ReadPasswordFromTerminal(std::string_view prompt)
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
     quiet.c_lflag |= ECHONL; // the user still sees the line end
     SetTerminalForCleanup(fd, &saved);
+    // Echo goes off before the prompt shows, so that no character typed after it is echoed; and
+    // at once rather than after a flush, which would throw away what was typed ahead.
+    if (::tcsetattr(fd, TCSANOW, &quiet) != 0) {
+        SetTerminalForCleanup(-1, nullptr);
+        ::close(fd);
+        return std::nullopt;
+    }
     [[maybe_unused]] const ssize_t shown = ::write(fd, prompt.data(), prompt.size());
-    ::tcsetattr(fd, TCSAFLUSH, &quiet);
 
-    SecretText line;
-    line.text.reserve(kLineLimit + 1);
-    readLine(line.text, [fd] {
-        unsigned char c;
-        ssize_t got;
-        while ((got = ::read(fd, &c, 1)) < 0 && errno == EINTR) {
-        }
-        return got == 1 ? int{c} : -1;
-    });
+    // Reserved before reading, so that the answer lives on the heap and moves without a copy.
+    std::optional<std::string> line(std::in_place);
+    readLine(*line, [fd](char &byte) { return readByteFrom(fd, byte); });
 
-    ::tcsetattr(fd, TCSAFLUSH, &saved);
+    // Once the echoed line end has been written out.
+    ::tcsetattr(fd, TCSADRAIN, &saved);
     SetTerminalForCleanup(-1, nullptr);
     ::close(fd);
-    return line.text;
+    return line;
+}
+
+DescriptorBuffer::~DescriptorBuffer()
+{
+    secureWipe(&m_byte, 1);
+}
+
+DescriptorBuffer::int_type DescriptorBuffer::underflow()
+{
+    if (!readByteFrom(m_fd, m_byte))
+        return traits_type::eof();
+    setg(&m_byte, &m_byte, &m_byte + 1);
+    return traits_type::to_int_type(m_byte);
 }
 
 } // namespace ombre::cli

@@ -2,20 +2,16 @@
 // The password of a sub-command: typed on the terminal without echo, or one line of standard
 // input; never an argument, which other users could read in the process list.
 
+#include "cipher/password_rule.h"
+
 #include <functional>
 #include <istream>
 #include <optional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
 namespace ombre::cli {
-
-inline constexpr std::size_t kMaxPasswordCharacters = 10;
-
-enum class PasswordProblem { None, Empty, TooLong, NotAnsi };
-
-// Checks a typed (UTF-8) password and gives its Windows-1252 bytes, the key's form, in `key`.
-PasswordProblem CheckPassword(std::string_view typed, std::string &key);
 
 struct PasswordSource {
     bool fromStandardInput = false;
@@ -24,12 +20,29 @@ struct PasswordSource {
     std::function<std::optional<std::string>(std::string_view prompt)> askTerminal;
 };
 
-// The key text (Windows-1252) of a valid password; asks twice on the terminal when `confirm`.
-// Throws CliFailure with the reason otherwise. Every copy of the typed text is wiped.
-std::string ObtainPassword(const PasswordSource &source, bool confirm);
+// Puts the key text (Windows-1252) of a valid password in `key`; asks twice on the terminal when
+// `confirm`. Throws CliFailure with the reason otherwise. Every copy of the typed text is wiped,
+// and `key` is the caller's to wipe.
+void ObtainPassword(const PasswordSource &source, bool confirm, std::string &key);
 
 // Reads one line from the controlling terminal with echo off, restoring it afterwards (also when
 // interrupted). Empty when the process has no terminal.
 std::optional<std::string> ReadPasswordFromTerminal(std::string_view prompt);
+
+// A descriptor read one byte at a time, without a buffer of its own: the password line is taken
+// from standard input and nothing after it, which stays for whatever reads the descriptor next
+// (a later command of a script). The one byte it holds is wiped when it goes.
+class DescriptorBuffer : public std::streambuf {
+public:
+    explicit DescriptorBuffer(int fd) : m_fd(fd) {}
+    ~DescriptorBuffer() override;
+
+protected:
+    int_type underflow() override;
+
+private:
+    int m_fd;
+    char m_byte = 0;
+};
 
 } // namespace ombre::cli

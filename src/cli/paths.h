@@ -20,10 +20,4 @@ inline bool PathExists(const std::filesystem::path &path)
     return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
-inline bool SameFile(const std::filesystem::path &a, const std::filesystem::path &b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
-}
-
 } // namespace ombre::cli

@@ -5,12 +5,12 @@
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
 #include "cipher/text_routines.h"
-#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "cli/container_io.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/paths.h"
+#include "platform/atomic_file.h"
 
 namespace ombre::cli {
 namespace {
@@ -24,19 +24,19 @@ namespace fs = std::filesystem;
 
 // --armure wins; otherwise the extension given to --sortie names the armour. The two must agree,
 // since a container is opened by its extension.
-Armour chooseArmour(const Arguments &args)
+ArmourKind chooseArmour(const Arguments &args)
 {
-    const std::optional<Armour> named = args.output && !IsFolder(*args.output)
-                                            ? ArmourNamedBy(fs::path(*args.output).filename().string())
-                                            : std::nullopt;
+    const std::optional<ArmourKind> named = args.output && !IsFolder(*args.output)
+                                                ? ArmourKindNamedBy(*args.output)
+                                                : std::nullopt;
     if (!args.armour)
-        return named.value_or(Armour::Cod);
+        return named.value_or(ArmourKind::Cod);
     if (named && *named != *args.armour)
         usage("L'extension de --sortie ne correspond pas à l'armure " + std::string(ArmourExtension(*args.armour)) + ".");
     return *args.armour;
 }
 
-fs::path chooseOutput(const Arguments &args, const fs::path &source, Armour armour)
+fs::path chooseOutput(const Arguments &args, const fs::path &source, ArmourKind armour)
 {
     const std::string name = ReplaceExtension(source.filename().string(), ArmourExtension(armour));
     if (!args.output)
@@ -51,11 +51,11 @@ fs::path chooseOutput(const Arguments &args, const fs::path &source, Armour armo
 ExitStatus SealFile(const Arguments &args, CliContext &context)
 {
     const fs::path source = args.file;
-    const Armour armour = chooseArmour(args);
+    const ArmourKind armour = chooseArmour(args);
     InputFile input(source);
     const fs::path target = chooseOutput(args, source, armour);
     if (PathExists(target)) {
-        if (SameFile(source, target))
+        if (input.sameFileAs(target))
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceSource)};
         if (!args.replace)
             throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
@@ -63,11 +63,7 @@ ExitStatus SealFile(const Arguments &args, CliContext &context)
 
     CipherState cipher;
     CipherKeyGuard guard(cipher);
-    {
-        SecretText key;
-        key.text = AskPassword(args, context, true);
-        CipherSetKey(cipher, key.text);
-    }
+    LoadKey(cipher, args, context, input, true);
     const std::string owner = args.owner ? *args.owner : context.defaultOwnerName();
     const std::string sourceName = source.filename().string();
 

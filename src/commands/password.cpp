@@ -1,6 +1,5 @@
 #include "commands/password.h"
 
-#include "cipher/ansi.h"
 #include "cipher/cipher.h"
 #include "cipher/secure_wipe.h"
 #include "platform/qt_secret.h"
@@ -10,34 +9,29 @@
 namespace ombre {
 namespace {
 
-std::optional<std::string> keyBytes(const QString &password)
+// The core's rule on the password's UTF-8 form, a copy wiped before it is freed.
+PasswordProblem checkInto(const QString &password, std::string &key)
 {
     QByteArray utf8 = password.toUtf8();
-    std::optional<std::string> bytes = Utf8ToAnsi(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    const PasswordProblem problem =
+        CheckPassword(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), key);
     secureWipe(utf8.data(), static_cast<std::size_t>(utf8.size()));
-    return bytes;
+    return problem;
 }
 
 } // namespace
 
 PasswordProblem checkPassword(const QString &password)
 {
-    if (password.isEmpty())
-        return PasswordProblem::Empty;
-    std::optional<std::string> bytes = keyBytes(password);
-    if (!bytes)
-        return PasswordProblem::NotAnsi;
-    const bool tooLong = bytes->size() > static_cast<std::size_t>(kMaxPasswordLength);
-    secureWipe(*bytes);
-    return tooLong ? PasswordProblem::TooLong : PasswordProblem::None;
+    SecretText key;
+    return checkInto(password, key.text);
 }
 
 void loadPassword(CipherState &state, const QString &password)
 {
-    std::optional<std::string> bytes = keyBytes(password);
-    CipherSetKey(state, bytes.value_or(std::string()));
-    if (bytes)
-        secureWipe(*bytes);
+    SecretText key;
+    checkInto(password, key.text);
+    CipherSetKey(state, key.text);
 }
 
 void forgetPassword(QLineEdit &edit)

@@ -1,5 +1,8 @@
 #pragma once
-// Passwords typed in the dialogs: the rules they must pass, their key bytes, and forgetting them.
+// Passwords typed in the dialogs: the core's rule applied to a QString, their key bytes, and
+// forgetting them.
+
+#include "cipher/password_rule.h"
 
 #include <QString>
 
@@ -9,15 +12,12 @@ namespace ombre {
 
 struct CipherState;
 
-inline constexpr int kMaxPasswordLength = 10;
+// The most characters a password field takes.
+inline constexpr int kMaxPasswordLength = static_cast<int>(kMaxPasswordCharacters);
 
-enum class PasswordProblem { None, Empty, TooLong, NotAnsi };
-
-// The key is made of the password's Windows-1252 bytes, as in every container ever written; a
-// character outside that code page has no key byte, and is refused rather than replaced.
 PasswordProblem checkPassword(const QString &password);
 
-// Loads the key from a password that passed checkPassword; the conversion's copy is wiped.
+// Loads the key from a password that passed checkPassword; the conversion's copies are wiped.
 void loadPassword(CipherState &state, const QString &password);
 
 // Empties a password field and wipes what it held; setText (not clear) also drops the field's

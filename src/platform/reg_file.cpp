@@ -1,8 +1,11 @@
 #include "platform/reg_file.h"
 
+#include "cipher/ansi.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <set>
 
 namespace ombre::reg {
@@ -72,64 +75,14 @@ bool parseHex32(std::string_view s, std::uint32_t &out)
 
 // ---- UTF-8 and UTF-16 -------------------------------------------------------------------------
 
-void appendUtf8(std::string &out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Next code point of UTF-8 text; a malformed sequence yields U+FFFD and consumes one byte.
+// Next code point of UTF-8 text; a malformed sequence yields U+FFFD and consumes one byte, so
+// that a damaged string still reads and writes back.
 char32_t nextUtf8(std::string_view s, std::size_t &pos)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    std::size_t length = 0;
-    char32_t c = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07, minimum = 0x10000;
-    } else {
-        ++pos;
-        return Replacement;
-    }
-    if (pos + length > s.size()) {
-        ++pos;
-        return Replacement;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) {
-            ++pos;
-            return Replacement;
-        }
-        c = (c << 6) | (byte(pos + i) & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++pos;
-        return Replacement;
-    }
-    pos += length;
-    return c;
+    if (const std::optional<char32_t> c = NextUtf8CodePoint(s, pos))
+        return *c;
+    ++pos;
+    return Replacement;
 }
 
 std::vector<std::uint8_t> utf16leWithTerminator(std::string_view utf8)
@@ -162,12 +115,12 @@ std::string utf8FromUtf16le(const std::uint8_t *data, std::size_t units)
     for (std::size_t i = 0; i < units; ++i) {
         const char32_t u = unitAt(i);
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units && unitAt(i + 1) >= 0xDC00 && unitAt(i + 1) <= 0xDFFF) {
-            appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
             ++i;
         } else if (u >= 0xD800 && u <= 0xDFFF) {
-            appendUtf8(out, Replacement);
+            AppendUtf8(out, Replacement);
         } else {
-            appendUtf8(out, u);
+            AppendUtf8(out, u);
         }
     }
     return out;

@@ -1,5 +1,8 @@
 #include "platform/registry_store.h"
 
+#include "platform/store_file.h"
+#include "platform/store_names.h"
+
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -20,8 +23,6 @@ namespace {
 // Writes hold the lock for a few milliseconds; a writer that waits longer than this gives up
 // rather than freeze the program.
 constexpr qint64 LockTimeoutMs = 5000;
-// A store holds a few kilobytes; anything this large is not ours and is set aside unread.
-constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 struct FileContent {
     bool readable = true;
@@ -31,23 +32,13 @@ struct FileContent {
 FileContent readFile(const QString &path)
 {
     FileContent content;
-    QFile file(path);
-    if (!file.exists())
-        return content;
-    if (!file.open(QIODevice::ReadOnly)) {
-        content.readable = false;
-        return content;
+    const reg::StoreFile file = reg::readStoreFile(QFile::encodeName(path).toStdString());
+    switch (file.state) {
+    case reg::StoreFileState::Missing: break;
+    case reg::StoreFileState::Unreadable: content.readable = false; break;
+    case reg::StoreFileState::TooLarge: content.parsed.damaged = true; break; // set aside unread
+    case reg::StoreFileState::Read: content.parsed = reg::parse(file.bytes); break;
     }
-    if (file.size() > MaxFileSize) {
-        content.parsed.damaged = true;
-        return content;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        content.readable = false;
-        return content;
-    }
-    content.parsed = reg::parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return content;
 }
 
@@ -82,13 +73,13 @@ RegistryStore::~RegistryStore() = default;
 
 QString RegistryStore::defaultUserFilePath()
 {
-    const QByteArray fromEnvironment = qgetenv("OMBRELUNAIRE_REGISTRY_FILE");
+    const QByteArray fromEnvironment = qgetenv(store::kFileVariable);
     if (!fromEnvironment.isEmpty())
         return QString::fromLocal8Bit(fromEnvironment);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty())
         return QString();
-    return folder + QStringLiteral("/Morvandel/Ombrelunaire.reg");
+    return folder + QLatin1Char('/') + QString::fromUtf8(store::kFileInConfigFolder);
 }
 
 RegistryStore &RegistryStore::user()

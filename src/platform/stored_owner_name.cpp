@@ -1,10 +1,10 @@
 #include "platform/stored_owner_name.h"
 
 #include "platform/reg_file.h"
+#include "platform/store_file.h"
+#include "platform/store_names.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace ombre::reg {
 namespace {
@@ -19,7 +19,7 @@ std::string environment(const char *name)
 
 std::string userStoreFilePath()
 {
-    if (std::string path = environment("OMBRELUNAIRE_REGISTRY_FILE"); !path.empty())
+    if (std::string path = environment(store::kFileVariable); !path.empty())
         return path;
     // The XDG rule: a relative XDG_CONFIG_HOME is to be ignored.
     std::string folder = environment("XDG_CONFIG_HOME");
@@ -29,20 +29,19 @@ std::string userStoreFilePath()
             return std::string();
         folder = home + "/.config";
     }
-    return folder + "/Morvandel/Ombrelunaire.reg";
+    return folder + '/' + std::string(store::kFileInConfigFolder);
 }
 
 std::string readStoredOwnerName(const std::string &storeFilePath)
 {
     if (storeFilePath.empty())
         return std::string();
-    std::ifstream file(storeFilePath, std::ios::binary);
-    if (!file)
+    const StoreFile file = readStoreFile(storeFilePath);
+    if (file.state != StoreFileState::Read)
         return std::string();
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const ParseResult parsed = parse(bytes);
-    const Key *root = parsed.document.find("HKEY_CURRENT_USER\\Software\\Morvandel\\Ombrelunaire");
-    const Value *owner = root ? root->find("OwnerName") : nullptr;
+    const ParseResult parsed = parse(file.bytes);
+    const Key *root = parsed.document.find(std::string(store::kCurrentUserHive) + '\\' + std::string(store::kRootKey));
+    const Value *owner = root ? root->find(store::kOwnerNameValue) : nullptr;
     return owner && owner->type == RegSz ? owner->text : std::string();
 }
 

@@ -53,7 +53,7 @@ std::span<const StoredOption> storedOptions()
 }
 
 const char *const SplashName = "Splash";
-const QString OwnerNameValue = QStringLiteral("OwnerName");
+const QString OwnerNameValue = QString::fromUtf8(store::kOwnerNameValue);
 // The largest point size a font dialog offers; a stored size outside 1..this is not applied.
 constexpr int MaxPointSize = 1638;
 

@@ -6,6 +6,8 @@
 // defaults on first use, LoadOptions() is run once when the main window is created and
 // SaveOptions() once when it closes. Tests reset it with `ProgramOptions() = TProgramOptions();`.
 
+#include "platform/store_names.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -13,7 +15,7 @@
 namespace ombre {
 
 // Key paths under HKEY_CURRENT_USER.
-inline const QString RootKey = QStringLiteral("Software\\Morvandel\\Ombrelunaire");
+inline const QString RootKey = QString::fromUtf8(store::kRootKey);
 inline const QString FontKey = RootKey + QStringLiteral("\\Font");
 inline const QString DirectoryKey = RootKey + QStringLiteral("\\Directory");
 inline const QString OptionsKey = RootKey + QStringLiteral("\\Options");

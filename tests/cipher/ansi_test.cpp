@@ -27,6 +27,18 @@ TEST(Ansi, EveryByteRoundTrips)
     EXPECT_EQ(Utf8ToAnsi(utf8), all);
 }
 
+TEST(Utf8, EncodesEveryLengthAndDecodesBack)
+{
+    for (const char32_t cp : {U'\0', U'A', U'\x7F', U'\x80', U'é', U'\x7FF', U'\x800', U'€', U'\xFFFD', U'\xFFFF',
+                              U'\x10000', U'🙂', U'\x10FFFF'}) {
+        std::string bytes;
+        AppendUtf8(bytes, cp);
+        std::size_t pos = 0;
+        EXPECT_EQ(NextUtf8CodePoint(bytes, pos), cp) << static_cast<unsigned>(cp);
+        EXPECT_EQ(pos, bytes.size()) << static_cast<unsigned>(cp);
+    }
+}
+
 TEST(Ansi, HeaderTextPrefersWindows1252AndFallsBackToUtf8)
 {
     EXPECT_EQ(EncodeHeaderText("lettre-été.rtf"), std::string("lettre-\xE9t\xE9.rtf"));

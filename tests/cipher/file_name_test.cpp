@@ -49,5 +49,40 @@ TEST(ReplaceExtension, ReplacesTheLastExtensionOnly)
     EXPECT_EQ(ReplaceExtension(".profile", ".xxe"), ".profile.xxe");
 }
 
+TEST(LowerExtension, TakesTheLastExtensionOfTheNameInLowerCase)
+{
+    struct Case { std::string name, extension; };
+    for (const Case &c : {Case{"MAJ.RTF", ".rtf"},
+                          Case{"lettre.Cod", ".cod"},
+                          Case{"archive.tar.GZ", ".gz"},
+                          Case{"notes", ""},
+                          Case{".profile", ""},
+                          Case{"..cod", ".cod"},
+                          Case{"fin.", "."},
+                          Case{"/home/jean/dossier.v2/NOTES", ""},
+                          Case{"/home/jean/.config/LETTRE.UUE", ".uue"},
+                          Case{"/home/jean/.bashrc", ""},
+                          Case{"Été.ÉTÉ", ".ÉtÉ"},
+                          Case{"", ""}})
+        EXPECT_EQ(LowerExtension(c.name), c.extension) << c.name;
+}
+
+TEST(DecryptedFileName, HeaderNameThenContainerStemThenAFixedName)
+{
+    struct Case { std::string header, container, name; };
+    for (const Case &c : {Case{"rapport.pdf", "/tmp/envoi.cod", "rapport.pdf"},
+                          Case{"lettre-\xE9t\xE9.rtf", "x.cod", "lettre-été.rtf"},
+                          Case{"Łódź.txt", "x.cod", "Łódź.txt"},
+                          Case{"../../.bashrc", "x.cod", ".bashrc"},
+                          Case{"C:\\Docs\\note.txt", "x.cod", "note.txt"},
+                          Case{"", "/tmp/envoi.UUE", "envoi"},
+                          Case{"..", "/tmp/dossier.v2/envoi", "envoi"},
+                          Case{"dossier/", "envoi.tar.cod", "envoi.tar"},
+                          Case{"", "/tmp/.cod", ".cod"},
+                          Case{"", "...cod", "sans-nom"},
+                          Case{"", "", "sans-nom"}})
+        EXPECT_EQ(DecryptedFileName(c.header, c.container), c.name) << c.header << " / " << c.container;
+}
+
 } // namespace
 } // namespace ombre

@@ -1,15 +1,19 @@
 #include "cli/cli.h"
 
 #include "cipher/container.h"
+#include "cli/password.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <cstdlib>
+#include <cerrno>
+#include <pty.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -73,6 +77,36 @@ protected:
                            [] { return std::string("Jean Dupont"); }};
         const int status = RunCli(args, context);
         return {status, out.str(), err.str()};
+    }
+
+    // Runs the tool with the password taken from a pipe that holds `input`, as the executable
+    // reads its standard input; `rest` is what the pipe still holds afterwards.
+    struct PipedOutcome : Outcome {
+        std::string rest;
+    };
+    PipedOutcome runPiped(const std::vector<std::string> &args, std::string_view input,
+                          const std::function<std::string(int fd)> &fileNamed)
+    {
+        int ends[2];
+        EXPECT_EQ(::pipe(ends), 0);
+        EXPECT_EQ(::write(ends[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+        ::close(ends[1]);
+        DescriptorBuffer buffer(ends[0]);
+        std::istream in(&buffer);
+        std::ostringstream out, err;
+        CliContext context{in, out, err, {}, [] { return std::string("Jean Dupont"); }, ends[0]};
+        std::vector<std::string> all = args;
+        all.insert(all.begin() + 1, "--mot-de-passe-stdin");
+        all.push_back(fileNamed(ends[0]));
+        PipedOutcome outcome;
+        outcome.status = RunCli(all, context);
+        outcome.out = out.str();
+        outcome.err = err.str();
+        char piece[4096];
+        for (ssize_t got; (got = ::read(ends[0], piece, sizeof piece)) > 0;)
+            outcome.rest.append(piece, static_cast<std::size_t>(got));
+        ::close(ends[0]);
+        return outcome;
     }
 
     fs::path write(const std::string &name, std::string_view bytes)
@@ -321,6 +355,74 @@ TEST_F(Cli, UsageMistakesAndHelp)
     EXPECT_NE(out.str().find("Utilisation :"), std::string::npos);
 }
 
+TEST_F(Cli, StandardInputGivesThePasswordLineAndNothingMore)
+{
+    const fs::path source = write("a.txt", "texte");
+    const PipedOutcome sealed =
+        runPiped({"crypter"}, "Lune\nla suite du script\n", [&](int) { return source.string(); });
+    ASSERT_EQ(sealed.status, 0) << sealed.err;
+    EXPECT_EQ(sealed.rest, "la suite du script\n");
+    EXPECT_EQ(run({"authentifier", (dir / "a.cod").string()}).out, "a.txt\nPC1\n2\nFichier\nJean Dupont\n");
+}
+
+TEST_F(Cli, RefusesToReadTheFileFromTheStreamThatGivesThePassword)
+{
+    const fs::path source = write("a.txt", "texte");
+    ASSERT_EQ(run({"crypter", source.string()}).status, 0);
+    const std::string container = (dir / "a.cod").string();
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"crypter", "--sortie", (dir / "b.cod").string()},
+                                                 std::vector<std::string>{"decrypter", "--dossier", dir.string()},
+                                                 std::vector<std::string>{"authentifier"}}) {
+        const std::string input = "Lune\n" + std::string(5000, 'x');
+        const PipedOutcome refused =
+            runPiped(args, input, [](int fd) { return "/proc/self/fd/" + std::to_string(fd); });
+        EXPECT_EQ(refused.status, 1) << args.front();
+        EXPECT_NE(refused.err.find("Ce fichier est l'entrée standard, qui donne déjà le mot de passe"), std::string::npos)
+            << refused.err;
+        EXPECT_EQ(refused.rest, input) << args.front(); // not even the password was taken
+    }
+    EXPECT_EQ(names(dir), (std::vector<std::string>{"a.cod", "a.txt"}));
+}
+
+TEST_F(Cli, DecryptionNeverReplacesItsOwnContainer)
+{
+    // Containers whose header names the container itself, or another name of the same file.
+    CipherState cipher;
+    CipherSetKey(cipher, "Lune");
+    const std::string content = "le seul exemplaire";
+    const auto seal = [&](const std::string &sourceName) {
+        const std::vector<std::uint8_t> bytes = SealContainer(
+            cipher, ContainerContent::File, sourceName, "Jean Dupont",
+            std::span(reinterpret_cast<const std::uint8_t *>(content.data()), content.size()));
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::string self = seal("self.cod");
+    const std::string linked = seal("lien.cod");
+    CipherReset(cipher);
+    fs::create_directory(dir / "sous");
+
+    struct Case { std::string name, bytes, folder, password; std::vector<std::string> flags; };
+    for (const Case &c : {Case{"self.cod", self, dir.string(), "Lune", {"--remplacer"}},
+                          Case{"self.cod", self, dir.string(), "faux", {"--remplacer", "--forcer"}},
+                          Case{"self.cod", self, (dir / "sous" / "..").string(), "Lune", {"--remplacer"}},
+                          Case{"self.cod", self, dir.string(), "Lune", {}},
+                          Case{"autre.cod", linked, dir.string(), "faux", {"--remplacer", "--forcer"}}}) {
+        const fs::path container = write(c.name, c.bytes);
+        if (c.name != "self.cod")
+            fs::create_hard_link(container, dir / "lien.cod");
+        std::vector<std::string> args = {"decrypter", "--dossier", c.folder};
+        args.insert(args.end(), c.flags.begin(), c.flags.end());
+        args.push_back(container.string());
+        const Outcome refused = run(args, c.password);
+        EXPECT_EQ(refused.status, 1) << c.name << " " << c.folder;
+        EXPECT_NE(refused.err.find("ne peut pas remplacer son conteneur"), std::string::npos) << refused.err;
+        EXPECT_EQ(readFile(container), c.bytes);
+        fs::remove(container);
+        fs::remove(dir / "lien.cod");
+    }
+    EXPECT_EQ(names(dir), std::vector<std::string>{"sous"});
+}
+
 TEST_F(Cli, OutputNamesAndFolders)
 {
     const fs::path source = write("photo.JPG", "image");
@@ -361,6 +463,95 @@ TEST(CliExecutable, SealsFromStandardInputAndNeedsATerminalOtherwise)
     EXPECT_EQ(shell("setsid -w '" + tool + "' authentifier a.cod </dev/null >out 2>&1"), 1);
     EXPECT_NE(readFile(dir / "out").find("--mot-de-passe-stdin"), std::string::npos);
     EXPECT_EQ(shell("'" + tool + "' --help >out"), 0);
+    fs::remove_all(dir);
+}
+
+// The executable's own standard input: the data that follows the password line in a pipe is
+// left for the next reader, and a source that is that same pipe is refused.
+TEST(CliExecutable, StandardInputIsReadNoFurtherThanThePasswordLine)
+{
+    std::string pattern = (fs::temp_directory_path() / "ombre-cli-exe-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    const std::string data = randomBytes(10000);
+    writeFile(dir / "donnees", data);
+    writeFile(dir / "a.txt", "texte");
+    const std::string tool = "OMBRELUNAIRE_REGISTRY_FILE=/nonexistent '" + std::string(OMBRE_BIN_DIR) + "/ombrelunaire-cli'";
+    const auto shell = [&](const std::string &command) {
+        const int status = std::system(("cd '" + dir.string() + "' && " + command).c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(shell("(printf 'Lune\\n'; cat donnees) | { " + tool + " crypter --mot-de-passe-stdin a.txt >out 2>&1; cat >reste; }"), 0);
+    EXPECT_TRUE(fs::exists(dir / "a.cod"));
+    EXPECT_EQ(readFile(dir / "reste"), data);
+
+    EXPECT_EQ(shell("(printf 'Lune\\n'; cat donnees) | " + tool + " crypter --mot-de-passe-stdin --sortie b.cod /dev/stdin >out 2>&1"), 1);
+    EXPECT_NE(readFile(dir / "out").find("/dev/stdin : Ce fichier est l'entrée standard"), std::string::npos) << readFile(dir / "out");
+    EXPECT_FALSE(fs::exists(dir / "b.cod"));
+    fs::remove_all(dir);
+}
+
+// The password typed on a terminal: echo goes off before the prompt shows, and what was typed
+// ahead of the prompt is kept rather than flushed away.
+TEST(CliExecutable, TerminalPasswordIsNeverEchoedNorThrownAway)
+{
+    std::string pattern = (fs::temp_directory_path() / "ombre-cli-tty-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    {
+        CipherState cipher;
+        CipherSetKey(cipher, "Lune");
+        const std::vector<std::uint8_t> bytes = SealContainer(cipher, ContainerContent::File, "a.txt", "Jean Dupont", {});
+        CipherReset(cipher);
+        writeFile(dir / "a.cod", std::string(bytes.begin(), bytes.end()));
+    }
+    const std::string tool = std::string(OMBRE_BIN_DIR) + "/ombrelunaire-cli";
+    const std::string container = (dir / "a.cod").string();
+    const std::string_view prompt = "Mot de passe : ";
+
+    for (const bool typedAhead : {true, false}) {
+        SCOPED_TRACE(typedAhead ? "typed ahead" : "typed after the prompt");
+        int master = -1;
+        const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::execl(tool.c_str(), tool.c_str(), "authentifier", container.c_str(), static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        // Reads what the terminal shows until `wanted` appears, or to the end (the child gone).
+        std::string shown;
+        const auto readUntil = [&](std::string_view wanted) {
+            char piece[256];
+            while (wanted.empty() || shown.find(wanted) == std::string::npos) {
+                const ssize_t got = ::read(master, piece, sizeof piece);
+                if (got < 0 && errno == EINTR)
+                    continue;
+                if (got <= 0)
+                    return;
+                shown.append(piece, static_cast<std::size_t>(got));
+            }
+        };
+        if (typedAhead) {
+            ASSERT_EQ(::write(master, "Lune\n", 5), 5);
+            // A second line end once the prompt shows: should the answer typed ahead be thrown
+            // away, the run ends on an empty password instead of waiting for ever.
+            readUntil(prompt);
+            ASSERT_EQ(::write(master, "\n", 1), 1);
+            readUntil({});
+        } else {
+            readUntil(prompt);
+            ASSERT_NE(shown.find(prompt), std::string::npos) << shown;
+            const std::size_t promptEnd = shown.find(prompt) + prompt.size();
+            ASSERT_EQ(::write(master, "Lune\n", 5), 5);
+            readUntil({});
+            EXPECT_EQ(shown.find("Lune", promptEnd), std::string::npos) << shown;
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::close(master);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
+        EXPECT_NE(shown.find("Jean Dupont"), std::string::npos) << shown;
+    }
     fs::remove_all(dir);
 }
 

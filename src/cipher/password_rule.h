@@ -1,0 +1,21 @@
+#pragma once
+// What a password must be: 1 to 10 characters, each one of Windows-1252, whose bytes are the key
+// of every container ever written. A character outside that code page has no key byte and is
+// refused rather than replaced.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ombre {
+
+inline constexpr std::size_t kMaxPasswordCharacters = 10;
+
+enum class PasswordProblem { None, Empty, TooLong, NotAnsi };
+
+// Checks a typed (UTF-8) password; when it passes, `key` receives its Windows-1252 bytes, the
+// key's form, and is otherwise left empty. Every copy made on the way is wiped; `key` is the
+// caller's to wipe.
+PasswordProblem CheckPassword(std::string_view utf8, std::string &key);
+
+} // namespace ombre

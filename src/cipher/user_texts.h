@@ -1,0 +1,25 @@
+#pragma once
+// French texts that both the command-line tool and the program show, typed once. Each is the
+// sentence alone: the program puts its own leading line break (or the path) in front.
+
+#include "cipher/password_rule.h"
+
+#include <string_view>
+
+namespace ombre::user_texts {
+
+inline constexpr std::string_view kProgramTitle = "Ombrelunaire 98";
+
+inline constexpr std::string_view kSaveError = "Une erreur est intervenue lors de la sauvegarde. Veuillez vérifier SVP.";
+inline constexpr std::string_view kLoadError = "Une erreur est intervenue lors du chargement. Veuillez vérifier SVP.";
+inline constexpr std::string_view kFormatNotRecognised = "Le format ou la version de ce fichier n'est pas reconnu.";
+inline constexpr std::string_view kFileNotAccessible = "Ce fichier n'est pas accessible. Veuillez vérifier SVP.";
+
+inline constexpr std::string_view kPasswordRequired = "Un mot de passe est requis pour réaliser l'opération.";
+static_assert(kMaxPasswordCharacters == 10, "kPasswordTooLong states the limit");
+inline constexpr std::string_view kPasswordTooLong = "Le mot de passe ne doit pas comporter plus de 10 caractères.";
+inline constexpr std::string_view kPasswordNotAnsi =
+    "Le mot de passe contient un caractère qui ne peut pas servir de clé (seuls les caractères de "
+    "Windows-1252 sont admis).";
+
+} // namespace ombre::user_texts
