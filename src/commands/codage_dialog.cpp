@@ -1,3 +1,4 @@
+#include "cipher/armour_kind.h"
 #include "commands/codage_dialog.h"
 
 #include "commands/command_resources.h"
@@ -73,12 +74,17 @@ bool isUsableTargetName(const QString &name)
 
 QString TCodage::encryptFilter(int uuEncode)
 {
-    return uuEncode == 1 ? FilterUue : uuEncode == 2 ? FilterXxe : FilterCod;
+    switch (ArmourKindOfOption(uuEncode)) {
+    case ArmourKind::Uue: return FilterUue;
+    case ArmourKind::Xxe: return FilterXxe;
+    case ArmourKind::Cod: break;
+    }
+    return FilterCod;
 }
 
 QString TCodage::encryptExtension(int uuEncode)
 {
-    return uuEncode == 1 ? QStringLiteral(".uue") : uuEncode == 2 ? QStringLiteral(".xxe") : QStringLiteral(".cod");
+    return QString::fromLatin1(ArmourExtension(ArmourKindOfOption(uuEncode)));
 }
 
 TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
@@ -202,8 +208,8 @@ void TCodage::FormCreate()
         Directory->setDirectory(QDir::homePath());
 
     setPasswordMasked(*EditCode, options_.Password);
-    CheckUUE->setChecked(options_.UUEncode == 1);
-    CheckXXE->setChecked(options_.UUEncode == 2);
+    CheckUUE->setChecked(ArmourKindOfOption(options_.UUEncode) == ArmourKind::Uue);
+    CheckXXE->setChecked(ArmourKindOfOption(options_.UUEncode) == ArmourKind::Xxe);
 }
 
 void TCodage::showEvent(QShowEvent *event)

@@ -1,9 +1,18 @@
 #pragma once
 // The French texts that the encryption commands and their dialogs show, in one place.
 
+#include "cipher/user_texts.h"
+
 #include <QString>
+#include <string_view>
 
 namespace ombre::texts {
+
+// A sentence that the command-line tool shows too, below a line break.
+inline QString belowLineBreak(std::string_view sentence)
+{
+    return QStringLiteral("\r\n") + QString::fromUtf8(sentence.data(), qsizetype(sentence.size()));
+}
 
 // Progress captions.
 inline const QString Encrypting = QStringLiteral("Cryptage en cours...");
@@ -12,19 +21,17 @@ inline const QString Armouring = QStringLiteral("UUEncodage en cours...");
 inline const QString Unarmouring = QStringLiteral("UUDécodage en cours...");
 
 // Messages (a leading "\r\n" puts the text below the box's first line).
-inline const QString SaveError = QStringLiteral("\r\nUne erreur est intervenue lors de la sauvegarde. Veuillez vérifier SVP.");
-inline const QString LoadError = QStringLiteral("\r\nUne erreur est intervenue lors du chargement. Veuillez vérifier SVP.");
+inline const QString SaveError = belowLineBreak(user_texts::kSaveError);
+inline const QString LoadError = belowLineBreak(user_texts::kLoadError);
 inline const QString AuthenticateError = QStringLiteral("\r\nUne erreur est intervenue lors de l'authentification.");
-inline const QString FormatNotRecognised = QStringLiteral("Le format ou la version de ce fichier n'est pas reconnu.");
-inline const QString PasswordRequired = QStringLiteral("\r\nUn mot de passe est requis pour réaliser l'opération.");
+inline const QString FormatNotRecognised = QString::fromUtf8(user_texts::kFormatNotRecognised);
+inline const QString PasswordRequired = belowLineBreak(user_texts::kPasswordRequired);
 inline const QString PasswordRequiredToDecrypt = QStringLiteral("\r\nUn mot de passe est requis pour décrypter ce fichier.");
-inline const QString PasswordTooLong = QStringLiteral("\r\nLe mot de passe ne doit pas comporter plus de 10 caractères.");
-inline const QString PasswordNotAnsi = QStringLiteral(
-    "\r\nLe mot de passe contient un caractère qui ne peut pas servir de clé (seuls les caractères de "
-    "Windows-1252 sont admis).");
+inline const QString PasswordTooLong = belowLineBreak(user_texts::kPasswordTooLong);
+inline const QString PasswordNotAnsi = belowLineBreak(user_texts::kPasswordNotAnsi);
 inline const QString InvalidFileName = QStringLiteral("\r\nLe nom de fichier n'est pas valide.");
 inline const QString ReplaceFile = QStringLiteral("Ce fichier existe déjà. Voulez-vous le remplacer ?");
-inline const QString FileNotAccessible = QStringLiteral("Ce fichier n'est pas accessible. Veuillez vérifier SVP.");
+inline const QString FileNotAccessible = QString::fromUtf8(user_texts::kFileNotAccessible);
 
 inline QString driveNotReady(const QString &drive)
 {

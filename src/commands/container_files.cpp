@@ -49,27 +49,39 @@ ByteSource FileReader::source()
     return [this](std::span<std::uint8_t> into) { return read(into); };
 }
 
-AtomicFileWriter::AtomicFileWriter(const QString &path) : file_(path)
+namespace {
+
+// The platform's failures become the commands' one failure, which each command reports.
+template <typename Action>
+void reported(Action &&action)
 {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw CommandFailure("open for writing");
+    try {
+        action();
+    } catch (const std::filesystem::filesystem_error &error) {
+        throw CommandFailure(error.what());
+    }
+}
+
+} // namespace
+
+AtomicFileWriter::AtomicFileWriter(const QString &path)
+{
+    reported([&] { file_.emplace(std::filesystem::path(path.toStdString()), true); });
 }
 
 void AtomicFileWriter::write(std::span<const std::uint8_t> bytes)
 {
-    write(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+    reported([&] { file_->write(bytes); });
 }
 
 void AtomicFileWriter::write(std::string_view text)
 {
-    if (file_.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        throw CommandFailure("write");
+    reported([&] { file_->write(text); });
 }
 
 void AtomicFileWriter::commit()
 {
-    if (!file_.commit())
-        throw CommandFailure("commit");
+    reported([&] { file_->commit(); });
 }
 
 void saveBytes(const QString &path, std::span<const std::uint8_t> bytes)

@@ -1,15 +1,17 @@
 #pragma once
-// Reading and writing the files of the encryption commands. Every writer goes through QSaveFile:
-// a failure leaves the target as it was and no partial file. Failures are thrown as
+// Reading and writing the files of the encryption commands. Every writer goes through the
+// platform's atomic file: a failure, or a killed process, leaves the target as it was and no
+// partial file (the bytes are often plaintext). Failures are thrown as
 // CommandFailure so that each command reports them in one place.
 
 #include "cipher/container.h"
+#include "platform/atomic_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string_view>
@@ -41,8 +43,8 @@ private:
     QFile file_;
 };
 
-// A file written to a temporary file beside it and put in place by commit(); dropped unless
-// committed.
+// A file written to an unnamed temporary file beside it and put in place by commit(), replacing
+// what was there (the dialogs asked first); dropped unless committed. Failures are CommandFailure.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const QString &path);
@@ -51,7 +53,7 @@ public:
     void commit();
 
 private:
-    QSaveFile file_;
+    std::optional<AtomicFile> file_;
 };
 
 void saveBytes(const QString &path, std::span<const std::uint8_t> bytes);

@@ -2,6 +2,7 @@
 // line, and the worker that they share.
 
 #include "cipher/ansi.h"
+#include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
@@ -27,19 +28,9 @@
 namespace ombre {
 namespace {
 
-bool isArmourExtension(const QString &extension)
+std::optional<ArmourKind> armourOf(const QString &path)
 {
-    return extension == QLatin1String(".uue") || extension == QLatin1String(".xxe");
-}
-
-// The name a decrypted document or file takes: the header's name reduced to a bare file name. A
-// header whose name is unusable gives the container's own name, its extension dropped.
-QString decryptedName(const std::string &headerName, const QString &containerPath)
-{
-    const std::string bare = BareFileName(DecodeHeaderText(headerName));
-    if (!bare.empty())
-        return QString::fromStdString(bare);
-    return QFileInfo(containerPath).completeBaseName();
+    return ArmourKindNamedBy(path.toStdString());
 }
 
 void showDocument(CommandHost &host, const QString &name, std::span<const std::uint8_t> content,
@@ -106,8 +97,7 @@ void saveDecryptedFile(CommandHost &host, const QString &name, ContainerReader &
 
 bool isContainerName(const QString &path)
 {
-    const QString extension = lowerExtension(path);
-    return extension == QLatin1String(".cod") || isArmourExtension(extension);
+    return armourOf(path).has_value();
 }
 
 void DecryptAndOpen(CommandHost &host, const QString &path)
@@ -118,10 +108,10 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
     SecretBytes input; // a document's text is deciphered in place: it ends up holding the plaintext
     try {
         progress.ShowProgress();
-        const QString extension = lowerExtension(path);
-        if (isArmourExtension(extension)) {
+        const ArmourKind armour = armourOf(path).value_or(ArmourKind::Cod);
+        if (armour != ArmourKind::Cod) {
             progress.SetCaption(texts::Unarmouring);
-            readArmouredFile(path, extension == QLatin1String(".xxe"), input.bytes, progress);
+            readArmouredFile(path, armour == ArmourKind::Xxe, input.bytes, progress);
             progress.SetCaption(texts::Decrypting);
         } else {
             progress.SetCaption(texts::Decrypting);
@@ -142,7 +132,8 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
         reader.feedOwnerName(body);
         positions.advance(ownerStart - body.size());
 
-        const QString name = decryptedName(reader.header().SourceName, path);
+        const QString name =
+            QString::fromStdString(DecryptedFileName(reader.header().SourceName, path.toStdString()));
         switch (reader.header().ContentType) {
         case static_cast<std::uint8_t>(ContainerContent::Document): {
             const std::span<const std::uint8_t> content =

@@ -1,5 +1,6 @@
 // Sealing the active document into a container (the document window itself is left alone).
 
+#include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 #include "commands/codage_dialog.h"
@@ -48,11 +49,12 @@ void encryptCurrentDocument(CommandHost &host)
                       static_cast<std::size_t>(plain.value.size())),
             [&positions](std::size_t bytes) { positions.advance(bytes); });
 
-        if (options.UUEncode == 0) {
+        const ArmourKind armour = ArmourKindOfOption(options.UUEncode);
+        if (armour == ArmourKind::Cod) {
             saveBytes(dialog.OutputPath, container);
         } else {
             progress.SetCaption(texts::Armouring);
-            saveArmoured(dialog.OutputPath, options.UUEncode == 2, ArmourBeginName(sourceName),
+            saveArmoured(dialog.OutputPath, armour == ArmourKind::Xxe, ArmourBeginName(sourceName),
                          container.size(), memorySource(container), progress);
         }
         progress.HideProgress();

@@ -1,6 +1,7 @@
 // Sealing a file chosen on disk. The file streams through in pieces, so memory stays the same
 // whatever its size; the source file is only read.
 
+#include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
@@ -72,7 +73,8 @@ void encryptExistingFile(CommandHost &host)
         const std::string sourceName = source.toStdString();
         ContainerWriter writer(cipher, ContainerContent::File, sourceName, options.OwnerName.toStdString());
 
-        if (options.UUEncode == 0) {
+        const ArmourKind armour = ArmourKindOfOption(options.UUEncode);
+        if (armour == ArmourKind::Cod) {
             AtomicFileWriter output(target);
             sealFile(writer, input, progress, [&](std::span<const std::uint8_t> bytes) { output.write(bytes); });
             output.commit();
@@ -91,7 +93,7 @@ void encryptExistingFile(CommandHost &host)
                 throw CommandFailure("temporary file");
             progress.SetCaption(texts::Armouring);
             FileReader sealedReader(sealed.fileName());
-            saveArmoured(target, options.UUEncode == 2, ArmourBeginName(sourceName), sealedReader.size(),
+            saveArmoured(target, armour == ArmourKind::Xxe, ArmourBeginName(sourceName), sealedReader.size(),
                          sealedReader.source(), progress);
         }
     } catch (...) {

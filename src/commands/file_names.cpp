@@ -1,5 +1,7 @@
 #include "commands/file_names.h"
 
+#include "cipher/file_name.h"
+
 namespace ombre {
 
 QString fileNamePart(const QString &path)
@@ -9,18 +11,12 @@ QString fileNamePart(const QString &path)
 
 QString replaceExtension(const QString &name, const QString &extension)
 {
-    const qsizetype nameStart = name.lastIndexOf(QLatin1Char('/')) + 1;
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot > nameStart)
-        return name.left(dot) + extension;
-    return name + extension;
+    return QString::fromStdString(ReplaceExtension(name.toStdString(), extension.toStdString()));
 }
 
 QString lowerExtension(const QString &path)
 {
-    const QString name = fileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.mid(dot).toLower() : QString();
+    return QString::fromStdString(LowerExtension(path.toStdString()));
 }
 
 } // namespace ombre

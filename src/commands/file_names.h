@@ -1,5 +1,6 @@
 #pragma once
-// File-name helpers shared by the encryption commands and their dialogs.
+// File-name helpers of the program, on QStrings: the rules themselves are the core's
+// (cipher/file_name.h), which the command-line tool follows too.
 
 #include <QString>
 

@@ -1,6 +1,8 @@
 // Documents to and from disk: New, Open, open by name, Close, Close all, Save, Save As, Exit, the
 // question asked when a modified document closes, and the switch between rich and plain text.
 
+#include "commands/encryption_commands.h"
+#include "commands/file_names.h"
 #include "editor/document_stream.h"
 #include "editor/font_list.h"
 #include "editor/main_form.h"
@@ -44,10 +46,10 @@ struct SaveFormat {
 
 SaveFormat saveFormatFor(const QString &fileName)
 {
-    const QString extension = LowerExtension(fileName);
-    if (extension == QLatin1String("rtf"))
+    const QString extension = lowerExtension(fileName);
+    if (extension == QLatin1String(".rtf"))
         return {QStringLiteral("rtf"), RichFilter};
-    if (extension == QLatin1String("txt"))
+    if (extension == QLatin1String(".txt"))
         return {QStringLiteral("txt"), QStringLiteral("Fichiers au format texte (*.txt)")};
     return {AnyExtension, AllFilesFilter};
 }
@@ -56,10 +58,10 @@ SaveFormat saveFormatFor(const QString &fileName)
 // with "*" any extension fits except ".rtf", which would give a plain-text file a rich-text name.
 bool extensionFits(const QString &chosen, const SaveFormat &format)
 {
-    const QString extension = LowerExtension(chosen);
+    const QString extension = lowerExtension(chosen);
     if (format.defaultExtension == AnyExtension)
-        return extension != QLatin1String("rtf");
-    return extension == format.defaultExtension;
+        return extension != QLatin1String(".rtf");
+    return extension == QLatin1Char('.') + format.defaultExtension;
 }
 
 class WaitCursor {
@@ -105,8 +107,7 @@ void TMainForm::OpenDocumentByName(const QString &path)
     if (!file.exists() || file.isDir())
         return;
     const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
-    const QString extension = LowerExtension(fullPath);
-    if (extension == QLatin1String("cod") || extension == QLatin1String("uue") || extension == QLatin1String("xxe")) {
+    if (isContainerName(fullPath)) {
         DecryptAndOpenByName(fullPath);
         return;
     }
@@ -158,7 +159,7 @@ bool writeDocument(TMainForm &form, TMDIChild &child, const QString &path)
                     path + QStringLiteral("\r\n\r\nUne erreur s'est produite durant la sauvegarde de ce fichier."));
         return false;
     }
-    child.setWindowTitle(FileNamePart(path));
+    child.setWindowTitle(fileNamePart(path));
     info.FileName = path;
     info.Named = true;
     child.setReadOnly(false);
@@ -195,7 +196,7 @@ bool TMainForm::SaveDocumentAs(TMDIChild &child)
         request.directory = options.Open;
     else
         request.directory = documentsFolder();
-    request.fileName = FileNamePart(current);
+    request.fileName = fileNamePart(current);
     request.filters = {format.filter};
     request.defaultSuffix = format.defaultExtension == AnyExtension ? QString() : format.defaultExtension;
     // Asked below, about the name as it will be written, once its extension is known to fit.
@@ -207,11 +208,11 @@ bool TMainForm::SaveDocumentAs(TMDIChild &child)
         if (chosen.isEmpty())
             return false;
         // The dialog completes a name typed without extension; so does a name given any other way.
-        if (!request.defaultSuffix.isEmpty() && LowerExtension(chosen).isEmpty())
+        if (!request.defaultSuffix.isEmpty() && lowerExtension(chosen).isEmpty())
             chosen += QLatin1Char('.') + request.defaultSuffix;
         // Asked again from where the user was, with the name the user gave.
         request.directory = QFileInfo(chosen).absolutePath();
-        request.fileName = FileNamePart(chosen);
+        request.fileName = fileNamePart(chosen);
         // A read-only file cannot be chosen: the dialog asks again.
         if (IsReadOnlyFile(chosen)) {
             showMessage(this, QMessageBox::Warning, chosen + ReadOnlyNote);
@@ -244,7 +245,7 @@ bool TMDIChild::FormCloseQuery()
         return true;
     const QMessageBox::StandardButton answer = showMessage(
         &MainForm, QMessageBox::Question,
-        QStringLiteral("\r\nVoulez-vous enregistrer les modifications apportées à ") + FileNamePart(DocumentInfo.FileName)
+        QStringLiteral("\r\nVoulez-vous enregistrer les modifications apportées à ") + fileNamePart(DocumentInfo.FileName)
             + QStringLiteral(" ?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {
@@ -280,7 +281,7 @@ void TMainForm::BrutItemClick()
     child.Ruler->hide();
     TDocumentInfo &info = child.DocumentInfo;
     info.FileName = WithExtension(info.FileName, QStringLiteral(".txt"));
-    child.setWindowTitle(FileNamePart(info.FileName));
+    child.setWindowTitle(fileNamePart(info.FileName));
     info.Named = false;
     child.TextEncoding = PlainTextEncoding{};
     child.setModified(true);
@@ -300,7 +301,7 @@ void TMainForm::EnrichiItemClick()
     TDocumentInfo &info = child.DocumentInfo;
     info.PlainText = false;
     info.FileName = WithExtension(info.FileName, QStringLiteral(".rtf"));
-    child.setWindowTitle(FileNamePart(info.FileName));
+    child.setWindowTitle(fileNamePart(info.FileName));
     info.Named = false;
     child.setModified(true);
     UpdateMenuItems();

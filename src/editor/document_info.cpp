@@ -1,5 +1,7 @@
 #include "editor/document_info.h"
 
+#include "commands/file_names.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,32 +11,20 @@ TDocumentInfo MakeDocumentInfo(const QString &fileName, bool proportional, bool 
 {
     TDocumentInfo info;
     info.FileName = fileName;
-    info.PlainText = LowerExtension(fileName) != QLatin1String("rtf");
+    info.PlainText = lowerExtension(fileName) != QLatin1String(".rtf");
     info.Proportional = proportional;
     info.WordWrap = wordWrap;
     return info;
 }
 
-QString FileNamePart(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
-
-QString LowerExtension(const QString &path)
-{
-    const QString name = FileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot + 1).toLower();
-}
-
 bool IsUntitled(const QString &path)
 {
-    return FileNamePart(path).startsWith(QLatin1String("SansNom"), Qt::CaseSensitive);
+    return fileNamePart(path).startsWith(QLatin1String("SansNom"), Qt::CaseSensitive);
 }
 
 QString WithExtension(const QString &path, const QString &extension)
 {
-    const QString name = FileNamePart(path);
+    const QString name = fileNamePart(path);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot < 0 ? path : path.left(path.size() - (name.size() - dot));
     return stem + extension;

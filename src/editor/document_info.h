@@ -21,10 +21,6 @@ struct TDocumentInfo {
 // any case. The path is kept whole: cutting it would bind the document to another file.
 TDocumentInfo MakeDocumentInfo(const QString &fileName, bool proportional, bool wordWrap);
 
-// The name of the file without its folder (what a window caption shows).
-QString FileNamePart(const QString &path);
-// Lower-case extension without the dot; empty when the name has none.
-QString LowerExtension(const QString &path);
 // A document whose name starts with "SansNom" was never saved by the user.
 bool IsUntitled(const QString &path);
 // `path` with its extension replaced by (or, without one, completed with) `extension` (".txt").

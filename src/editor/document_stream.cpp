@@ -1,12 +1,12 @@
 #include "editor/document_stream.h"
 
+#include "platform/atomic_file.h"
 #include "platform/qt_secret.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace ombre {
@@ -46,11 +46,15 @@ FileResult WriteDocumentFile(const QString &path, const QTextDocument &document,
 {
     PlainTextEncoding used = encoding ? *encoding : PlainTextEncoding{};
     const SecretByteArray bytes(StreamOut(document, plainText, &used));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // An unnamed temporary file until the last byte is on disk: a failed or killed save leaves
+    // the old file as it was and no copy of the text beside it.
+    try {
+        AtomicFile file(std::filesystem::path(path.toStdString()), true);
+        file.write(std::string_view(bytes.value.constData(), std::size_t(bytes.value.size())));
+        file.commit();
+    } catch (const std::filesystem::filesystem_error &) {
         return FileResult::Failed;
-    if (file.write(bytes.value) != bytes.value.size() || !file.commit())
-        return FileResult::Failed;
+    }
     if (encoding)
         *encoding = used;
     return FileResult::Ok;

@@ -22,7 +22,8 @@ enum class FileResult { Ok, Failed };
 
 FileResult ReadDocumentFile(const QString &path, QTextDocument &document, bool plainText,
                             PlainTextEncoding *encoding);
-// Atomic: the file is replaced only when every byte was written; else the old file stays as it was.
+// Atomic: the file is replaced only when every byte was written; else the old file stays as it was,
+// and nothing of the text is left beside it.
 FileResult WriteDocumentFile(const QString &path, const QTextDocument &document, bool plainText,
                              PlainTextEncoding *encoding);
 

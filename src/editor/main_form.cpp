@@ -1,5 +1,6 @@
 // The frame's life: creation, first showing, closing, and following which document is active.
 
+#include "cipher/user_texts.h"
 #include "editor/main_form.h"
 
 #include "editor/font_list.h"
@@ -55,7 +56,7 @@ TMainForm::~TMainForm()
 void TMainForm::FormCreate()
 {
     // The process error mode of the original platform has no counterpart here.
-    setWindowTitle(QStringLiteral("Ombrelunaire 98"));
+    setWindowTitle(QString::fromUtf8(user_texts::kProgramTitle));
     setWindowIcon(ProgramIcon());
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);

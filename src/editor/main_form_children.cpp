@@ -1,6 +1,7 @@
 // The frame's side of the document windows: making one, the command state that follows the
 // active one, the keyboard panels, and the window menu.
 
+#include "commands/file_names.h"
 #include "editor/child_placement.h"
 #include "editor/command_state.h"
 #include "editor/document_stream.h"
@@ -109,7 +110,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
         window->setGeometry(newChildGeometry(freeArea, lastNormalGeometry(*MdiArea, window), size, step));
     }
 
-    child->setWindowTitle(FileNamePart(info.FileName));
+    child->setWindowTitle(fileNamePart(info.FileName));
 
     child->RichEdit->setAcceptRichText(!info.PlainText);
     if (info.PlainText) {

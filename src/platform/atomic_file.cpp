@@ -81,9 +81,23 @@ bool unnamedFilesRefused(int error)
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
+// A link that is replaced is followed to the file it names, as an editor saving through a link
+// is expected to do: the link stays and the file behind it gets the new bytes.
+fs::path followedLink(fs::path target, bool replace)
+{
+    std::error_code error;
+    if (replace && fs::is_symlink(target, error)) {
+        const fs::path resolved = fs::weakly_canonical(target, error);
+        if (!error)
+            return resolved;
+    }
+    return target;
+}
+
 } // namespace
 
-AtomicFile::AtomicFile(fs::path target, bool replace) : m_target(std::move(target)), m_replace(replace)
+AtomicFile::AtomicFile(fs::path target, bool replace)
+    : m_target(followedLink(std::move(target), replace)), m_replace(replace)
 {
     // An unnamed file is linked in through its /proc entry, so without /proc it cannot be used.
     if (::access("/proc/self/fd", X_OK) == 0) {

@@ -1,5 +1,7 @@
 #include "platform/modal.h"
 
+#include "cipher/user_texts.h"
+
 #include "platform/font_color_dialog.h"
 
 #include <QColorDialog>
@@ -248,7 +250,7 @@ ModalOverride::~ModalOverride()
 
 QString messageTitle()
 {
-    return QStringLiteral("Ombrelunaire 98");
+    return QString::fromUtf8(user_texts::kProgramTitle);
 }
 
 QMessageBox::StandardButton showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text,

@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "platform/registry_store.h"
+#include "platform/store_names.h"
 
 namespace ombre {
 namespace {
@@ -13,7 +14,7 @@ std::string fullPath(const QString &key)
         path.remove(0, 1);
     while (path.endsWith(QLatin1Char('\\')))
         path.chop(1);
-    return "HKEY_CURRENT_USER\\" + path.toStdString();
+    return std::string(store::kCurrentUserHive) + '\\' + path.toStdString();
 }
 
 const reg::Value *findValue(const QString &key, const QString &name)

@@ -3,6 +3,8 @@
 
 #include "editor_fixture.h"
 
+#include "commands/file_names.h"
+
 #include "editor/ruler.h"
 
 #include <QMdiSubWindow>
@@ -167,7 +169,7 @@ TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingTheFileThatWillBeWritten)
         EXPECT_EQ(question.text, target + ReplaceQuestion);
         EXPECT_EQ(question.icon, QMessageBox::Warning);
         EXPECT_EQ(question.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
-        EXPECT_EQ(modal.shown().back().file.fileName, FileNamePart(target));
+        EXPECT_EQ(modal.shown().back().file.fileName, fileNamePart(target));
         EXPECT_EQ(readFile(target), QByteArray("{\\rtf1 ancien}"));
         EXPECT_TRUE(child.isModified());
 

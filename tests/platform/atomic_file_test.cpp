@@ -83,6 +83,18 @@ TEST_F(AtomicFileTest, AFileNeverCommittedLeavesNothing)
     EXPECT_THROW(AtomicFile(dir / "absent" / "cible", false), fs::filesystem_error);
 }
 
+// Saving over a link writes the file it names and keeps the link, as an editor's save does.
+TEST_F(AtomicFileTest, ReplacingALinkWritesTheFileBehindIt)
+{
+    write("lettre.txt", "ancien");
+    fs::create_symlink("lettre.txt", dir / "lien.txt");
+    AtomicFile file(dir / "lien.txt", true);
+    file.write(std::string_view("nouveau"));
+    file.commit();
+    EXPECT_TRUE(fs::is_symlink(dir / "lien.txt"));
+    EXPECT_EQ(read("lettre.txt"), "nouveau");
+}
+
 TEST_F(AtomicFileTest, AKilledWriterLeavesNothing)
 {
     int ready[2];
