@@ -23,6 +23,8 @@ inline constexpr std::size_t kFixedRecordSize = 7;
 // HeaderSize is one byte, so the source name holds at most 255 - 7 bytes.
 inline constexpr std::size_t kMaxSourceNameBytes = 255 - kFixedRecordSize;
 inline constexpr std::size_t kMaxOwnerNameBytes = 255;
+// The most a container can hold before its content: HeaderSize, the record and the owner name.
+inline constexpr std::size_t kMaxHeaderAndOwnerBytes = 1 + 255 + kMaxOwnerNameBytes;
 // Files and buffers go through the cipher in pieces of this size: memory stays the same whatever
 // the size, and a progress bar moves after each piece.
 inline constexpr std::size_t kPieceSize = std::size_t{1} << 20;

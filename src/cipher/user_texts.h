@@ -14,6 +14,9 @@ inline constexpr std::string_view kSaveError = "Une erreur est intervenue lors d
 inline constexpr std::string_view kLoadError = "Une erreur est intervenue lors du chargement. Veuillez vérifier SVP.";
 inline constexpr std::string_view kFormatNotRecognised = "Le format ou la version de ce fichier n'est pas reconnu.";
 inline constexpr std::string_view kFileNotAccessible = "Ce fichier n'est pas accessible. Veuillez vérifier SVP.";
+// Writing a decrypted file over its own container would lose the only sealed copy (and, with a
+// wrong password, leave nothing but garbage).
+inline constexpr std::string_view kWouldReplaceContainer = "Le fichier décrypté ne peut pas remplacer son conteneur.";
 
 inline constexpr std::string_view kPasswordRequired = "Un mot de passe est requis pour réaliser l'opération.";
 static_assert(kMaxPasswordCharacters == 10, "kPasswordTooLong states the limit");

@@ -14,7 +14,6 @@ inline constexpr std::string_view kProgramName = "ombrelunaire-cli";
 
 inline constexpr std::string_view kAlreadyExists = "Ce fichier existe déjà. Ajoutez --remplacer pour le remplacer.";
 inline constexpr std::string_view kWouldReplaceSource = "Le conteneur ne peut pas remplacer le fichier à crypter.";
-inline constexpr std::string_view kWouldReplaceContainer = "Le fichier décrypté ne peut pas remplacer son conteneur.";
 inline constexpr std::string_view kNotAFolder = "Ce dossier n'existe pas.";
 inline constexpr std::string_view kUnknownContentType = "Ce conteneur annonce un type de contenu inconnu ; rien n'a été écrit.";
 inline constexpr std::string_view kOwnerCheckFailed =

@@ -69,7 +69,7 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
             // The header names the container itself when it lies in the output folder: replacing
             // it would lose the only sealed copy, and with a wrong password, everything.
             if (input.sameFileAs(target))
-                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceContainer)};
+                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, user_texts::kWouldReplaceContainer)};
             if (!args.replace)
                 throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
         }

@@ -18,13 +18,6 @@
 #include <QLabel>
 
 namespace ombre {
-namespace {
-
-// HeaderSize, a record of at most 255 bytes and an owner name of at most 255: nothing after them
-// is ever needed, so a large container is not read whole.
-constexpr std::size_t kMostHeaderAndOwnerBytes = 1 + 255 + 255;
-
-} // namespace
 
 void authenticateContainer(CommandHost &host)
 {
@@ -38,7 +31,8 @@ void authenticateContainer(CommandHost &host)
 
     try {
         SecretBytes start;
-        start.bytes.resize(kMostHeaderAndOwnerBytes);
+        // Nothing after the owner name is needed: a large container is not read whole.
+        start.bytes.resize(kMaxHeaderAndOwnerBytes);
         FileReader file(path);
         start.bytes.resize(file.read(start.bytes));
 

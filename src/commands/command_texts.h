@@ -32,6 +32,7 @@ inline const QString PasswordNotAnsi = belowLineBreak(user_texts::kPasswordNotAn
 inline const QString InvalidFileName = QStringLiteral("\r\nLe nom de fichier n'est pas valide.");
 inline const QString ReplaceFile = QStringLiteral("Ce fichier existe déjà. Voulez-vous le remplacer ?");
 inline const QString FileNotAccessible = QString::fromUtf8(user_texts::kFileNotAccessible);
+inline const QString WouldReplaceContainer = QString::fromUtf8(user_texts::kWouldReplaceContainer);
 
 inline QString driveNotReady(const QString &drive)
 {

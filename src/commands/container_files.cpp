@@ -110,15 +110,14 @@ void saveArmoured(const QString &path, bool xxe, std::string_view beginName, std
     file.commit();
 }
 
-void readWholeFile(const QString &path, std::vector<std::uint8_t> &bytes)
+void readAll(const ByteSource &read, std::vector<std::uint8_t> &bytes, std::uint64_t expected)
 {
-    FileReader file(path);
     const std::size_t start = bytes.size();
-    bytes.resize(start + file.size());
-    std::size_t filled = start + file.read(std::span(bytes).subspan(start));
+    bytes.resize(start + expected);
+    std::size_t filled = start + read(std::span(bytes).subspan(start));
     // A file that grew since it was measured is read to its end.
     std::vector<std::uint8_t> piece(kPieceSize);
-    while (const std::size_t got = file.read(piece)) {
+    while (const std::size_t got = read(piece)) {
         bytes.insert(bytes.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(got));
         filled += got;
     }

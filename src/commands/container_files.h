@@ -63,8 +63,9 @@ void saveBytes(const QString &path, std::span<const std::uint8_t> bytes);
 void saveArmoured(const QString &path, bool xxe, std::string_view beginName, std::uint64_t size,
                   const ByteSource &read, TmProgressWnd &progress);
 
-// The whole file, appended to `bytes`.
-void readWholeFile(const QString &path, std::vector<std::uint8_t> &bytes);
+// Everything `read` has left, appended to `bytes`; `expected` (how much that should be) sizes the
+// buffer once.
+void readAll(const ByteSource &read, std::vector<std::uint8_t> &bytes, std::uint64_t expected);
 
 // The container bytes of an armoured file, appended to `bytes`; the bar shows the codec's
 // progress. A line the codec refuses is a failure.

@@ -24,6 +24,8 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <filesystem>
+#include <optional>
 
 namespace ombre {
 namespace {
@@ -46,28 +48,38 @@ void showDocument(CommandHost &host, const QString &name, std::span<const std::u
     host.OpenDecryptedDocument(document);
 }
 
-// Deciphers the content piece by piece into `target`: the container's buffer keeps its
-// ciphertext, only one piece of plaintext is in memory at a time, and the file's bytes go to the
-// disk while the next piece is deciphered.
-void writeDecryptedFile(const QString &target, ContainerReader &reader, std::span<const std::uint8_t> body,
+// What follows the owner name: the bytes already read with it, then the rest of the source.
+struct ContainerRest {
+    std::span<std::uint8_t> first;
+    const ByteSource &read;
+};
+
+// Deciphers the content piece by piece into `target`: only one piece of plaintext is in memory
+// at a time, and the file's bytes go to the disk while the next piece is deciphered.
+void writeDecryptedFile(const QString &target, ContainerReader &reader, const ContainerRest &rest,
                         CipherPositions &positions)
 {
     AtomicFileWriter file(target);
+    file.write(reader.feed(rest.first));
+    positions.advance(rest.first.size());
     SecretBytes piece(kPieceSize);
-    for (std::size_t offset = 0; offset < body.size(); offset += kPieceSize) {
-        const std::size_t length = std::min(kPieceSize, body.size() - offset);
-        const auto plain = std::span(piece.bytes).first(length);
-        std::copy_n(body.begin() + static_cast<std::ptrdiff_t>(offset), length, plain.begin());
-        file.write(reader.feed(plain));
-        positions.advance(length);
+    while (const std::size_t got = rest.read(piece.bytes)) {
+        file.write(reader.feed(std::span(piece.bytes).first(got)));
+        positions.advance(got);
     }
     file.commit();
 }
 
 // The target is asked for before the content is deciphered: a cancelled dialog leaves no
 // plaintext anywhere, and the file is written while it is deciphered.
-void saveDecryptedFile(CommandHost &host, const QString &name, ContainerReader &reader,
-                       std::span<const std::uint8_t> body, CipherPositions &positions)
+bool sameFile(const QString &a, const QString &b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a.toStdString(), b.toStdString(), error);
+}
+
+void saveDecryptedFile(CommandHost &host, const QString &container, const QString &name, ContainerReader &reader,
+                       const ContainerRest &rest, CipherPositions &positions)
 {
     const TProgramOptions &options = ProgramOptions();
     FileDialogRequest request; // SaveCrypter
@@ -76,13 +88,21 @@ void saveDecryptedFile(CommandHost &host, const QString &name, ContainerReader &
     request.fileName = name;
     request.filters = QStringList{QStringLiteral("Tous les fichiers (*)")};
     request.confirmOverwrite = true;
-    const QString target = modal().saveFileName(host.HostWindow(), request);
+    QString target = modal().saveFileName(host.HostWindow(), request);
+    // Asked again, from the name given, until the target is not the container itself.
+    while (!target.isEmpty() && sameFile(target, container)) {
+        showMessage(host.HostWindow(), QMessageBox::Warning,
+                    QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(target), texts::WouldReplaceContainer));
+        request.directory = QFileInfo(target).absolutePath();
+        request.fileName = fileNamePart(target);
+        target = modal().saveFileName(host.HostWindow(), request);
+    }
     if (target.isEmpty())
         return;
     TmProgressWnd &progress = host.ProgressWindow();
     progress.ShowProgress();
     progress.SetCaption(texts::Decrypting);
-    writeDecryptedFile(target, reader, body, positions);
+    writeDecryptedFile(target, reader, rest, positions);
     progress.HideProgress();
 
     QString text = QStringLiteral("\r\n")
@@ -105,21 +125,32 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
     CipherState &cipher = ProgramCipher();
     const CipherKeyGuard key(cipher);
     TmProgressWnd &progress = host.ProgressWindow();
-    SecretBytes input; // a document's text is deciphered in place: it ends up holding the plaintext
     try {
         progress.ShowProgress();
+        // An armoured container is decoded whole first; a plain one is read as it is needed, so
+        // that a large file streams through.
+        SecretBytes decoded;
+        std::optional<FileReader> file;
+        ByteSource read;
+        std::uint64_t size = 0;
         const ArmourKind armour = armourOf(path).value_or(ArmourKind::Cod);
         if (armour != ArmourKind::Cod) {
             progress.SetCaption(texts::Unarmouring);
-            readArmouredFile(path, armour == ArmourKind::Xxe, input.bytes, progress);
+            readArmouredFile(path, armour == ArmourKind::Xxe, decoded.bytes, progress);
             progress.SetCaption(texts::Decrypting);
+            read = memorySource(decoded.bytes);
+            size = decoded.bytes.size();
         } else {
             progress.SetCaption(texts::Decrypting);
-            readWholeFile(path, input.bytes);
+            file.emplace(path);
+            read = file->source();
+            size = file->size();
         }
 
         // The header alone first: an unknown format stops before anything is deciphered.
-        std::span<std::uint8_t> body(input.bytes);
+        SecretBytes start(kMaxHeaderAndOwnerBytes);
+        start.bytes.resize(read(start.bytes));
+        std::span<std::uint8_t> body(start.bytes);
         ContainerReader reader(cipher);
         if (!reader.feedHeader(body)) {
             progress.HideProgress();
@@ -127,24 +158,30 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
                         QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(path), texts::FormatNotRecognised));
             return;
         }
-        CipherPositions positions(progress, input.bytes.size());
+        CipherPositions positions(progress, size);
         const std::size_t ownerStart = body.size();
         reader.feedOwnerName(body);
         positions.advance(ownerStart - body.size());
+        const ContainerRest rest{body, read};
+        const std::uint64_t unread = size > start.bytes.size() ? size - start.bytes.size() : 0;
 
         const QString name =
             QString::fromStdString(DecryptedFileName(reader.header().SourceName, path.toStdString()));
         switch (reader.header().ContentType) {
         case static_cast<std::uint8_t>(ContainerContent::Document): {
+            // The whole text, deciphered in place: the buffer ends up holding the plaintext.
+            SecretBytes text;
+            text.bytes.assign(body.begin(), body.end());
+            readAll(read, text.bytes, unread);
             const std::span<const std::uint8_t> content =
-                reader.feedInPieces(body, [&positions](std::size_t bytes) { positions.advance(bytes); });
+                reader.feedInPieces(text.bytes, [&positions](std::size_t bytes) { positions.advance(bytes); });
             progress.HideProgress();
             showDocument(host, name, content, reader.ownerName());
             break;
         }
         case static_cast<std::uint8_t>(ContainerContent::File):
             progress.HideProgress();
-            saveDecryptedFile(host, name, reader, body, positions);
+            saveDecryptedFile(host, path, name, reader, rest, positions);
             break;
         default: // a content this program does not know is left alone
             progress.HideProgress();

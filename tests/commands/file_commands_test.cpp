@@ -127,6 +127,26 @@ TEST_F(FileCommandTest, TheOwnerInTheMessagesFollowsTheOwnerCheckAndTheOption)
               QStringLiteral("\r\n") + path("retour.txt") + QStringLiteral("\r\n\r\n") + kDecryptedNotice);
 }
 
+// The only sealed copy is never replaced by what it deciphers to: SaveCrypter asks again.
+TEST_F(FileCommandTest, TheDecryptedFileNeverReplacesItsContainer)
+{
+    write(path("rapport.pdf"), "contenu");
+    seal(path("rapport.pdf"), QStringLiteral("rapport.cod"));
+    const QByteArray sealed = read(path("rapport.cod"));
+    answerChoose(QStringLiteral("rapport.cod"), QStringLiteral("Lune"));
+    modal.answerSaveFile(path("rapport.cod"));
+    modal.answerMessage(QMessageBox::Ok);
+    modal.answerSaveFile(QString());
+    const std::size_t messages = modal.messages().size();
+    decryptChosenContainer(host);
+    ASSERT_EQ(modal.messages().size(), messages + 1);
+    EXPECT_EQ(modal.messages().back().icon, QMessageBox::Warning);
+    EXPECT_EQ(modal.messages().back().text, QStringLiteral("\r\n") + path("rapport.cod")
+                                                + QStringLiteral("\r\n\r\nLe fichier décrypté ne peut pas remplacer son conteneur."));
+    EXPECT_EQ(read(path("rapport.cod")), sealed);
+    EXPECT_TRUE(keyWiped());
+}
+
 TEST_F(FileCommandTest, CancellingAnyDialogWritesNothing)
 {
     write(path("rapport.pdf"), "contenu");
