@@ -30,10 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CipherState cipher;
     CipherSetKey(cipher, "Fuzz");
+    // The whole input at once, as the program reads a document.
     std::vector<std::uint8_t> inPlace = input;
-    OpenedContainer whole;
-    const ContainerResult result = OpenContainer(cipher, inPlace, whole);
-    check(result == ContainerResult::Ok || inPlace == input);
+    std::span<std::uint8_t> rest(inPlace);
+    ContainerReader whole(cipher);
+    const bool accepted = whole.feedHeader(rest);
+    check(accepted || inPlace == input);
+    const std::span<std::uint8_t> wholeContent = accepted ? whole.feedInPieces(rest, {}) : rest.first(0);
+    const ContainerResult result = whole.finish();
 
     CipherSetKey(cipher, "Fuzz");
     ContainerReader reader(cipher);
@@ -49,12 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (result != ContainerResult::Ok)
         return 0;
 
-    check(std::equal(content.begin(), content.end(), whole.content.begin(), whole.content.end())
-          && reader.ownerName() == whole.ownerName);
-    const TCryptHeader &header = whole.header;
+    check(std::equal(content.begin(), content.end(), wholeContent.begin(), wholeContent.end())
+          && reader.ownerName() == whole.ownerName());
+    const TCryptHeader &header = whole.header();
     check(header.SourceName.size() <= kMaxSourceNameBytes);
-    check(whole.ownerName.size() <= header.OwnerNameLength);
-    check(1 + input[0] + whole.ownerName.size() + whole.content.size() == size);
+    check(whole.ownerName().size() <= header.OwnerNameLength);
+    check(1 + input[0] + whole.ownerName().size() + wholeContent.size() == size);
 
     const std::string bare = BareFileName(DecodeHeaderText(header.SourceName));
     check(bare.find('/') == std::string::npos && bare.find('\\') == std::string::npos);
@@ -62,6 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(IsValidUtf8(bare));
     for (unsigned char c : bare)
         check(c >= 0x20 && c != 0x7F);
-    check(IsValidUtf8(CheckedOwnerText(whole.ownerName)));
+    check(IsValidUtf8(CheckedOwnerText(whole.ownerName())));
     return 0;
 }

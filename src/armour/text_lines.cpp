@@ -2,12 +2,8 @@
 
 #include "armour/line_splitter.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <system_error>
-#include <unistd.h>
 
 namespace ombre {
 
@@ -47,45 +43,6 @@ TextFileResult ReadLinesFile(const std::filesystem::path &path, std::vector<std:
     if (in.bad())
         return TextFileResult::ReadFailed;
     lines = SplitLines(text);
-    return TextFileResult::Ok;
-}
-
-namespace {
-
-// Creates a file of a fresh name beside target; "x" refuses a name that exists already.
-std::FILE *CreateTemporaryBeside(const std::filesystem::path &target, std::filesystem::path &temporary)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary = target;
-        temporary += ".tmp-" + std::to_string(random());
-        if (std::FILE *file = std::fopen(temporary.c_str(), "wbx"))
-            return file;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-TextFileResult WriteLinesFile(const std::filesystem::path &path, const std::vector<std::string> &lines)
-{
-    std::filesystem::path temporary;
-    std::FILE *file = CreateTemporaryBeside(path, temporary);
-    if (!file)
-        return TextFileResult::WriteFailed;
-    const std::string text = JoinLines(lines);
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    // On disk before the rename, so that a crash cannot leave the new name on missing data.
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
-    if (ok)
-        std::filesystem::rename(temporary, path, error);
-    if (!ok || error) {
-        std::filesystem::remove(temporary, error);
-        return TextFileResult::WriteFailed;
-    }
     return TextFileResult::Ok;
 }
 

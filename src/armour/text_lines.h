@@ -13,12 +13,8 @@ namespace ombre {
 std::vector<std::string> SplitLines(std::string_view text);
 std::string JoinLines(const std::vector<std::string> &lines);
 
-enum class TextFileResult { Ok, ReadFailed, WriteFailed };
+enum class TextFileResult { Ok, ReadFailed };
 
 TextFileResult ReadLinesFile(const std::filesystem::path &path, std::vector<std::string> &lines);
-
-// Written to a temporary file in the target's folder and renamed over the target, so that a
-// failure leaves any existing file as it was and no partial file behind.
-TextFileResult WriteLinesFile(const std::filesystem::path &path, const std::vector<std::string> &lines);
 
 } // namespace ombre

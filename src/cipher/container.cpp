@@ -204,23 +204,6 @@ std::vector<std::uint8_t> SealContainer(CipherState &cipher, ContainerContent co
     return bytes;
 }
 
-OpenedContainer::~OpenedContainer()
-{
-    secureWipe(ownerName);
-}
-
-ContainerResult OpenContainer(CipherState &cipher, std::span<std::uint8_t> bytes, OpenedContainer &opened,
-                              const CipherProgress &progress)
-{
-    ContainerReader reader(cipher);
-    // The header alone first: a refused one stops before anything is deciphered.
-    if (!reader.feedHeader(bytes))
-        return ContainerResult::UnknownFormat;
-    opened.content = reader.feedInPieces(bytes, progress);
-    opened.header = reader.header();
-    opened.ownerName = reader.ownerName();
-    return reader.finish();
-}
 
 std::string CheckedOwnerText(std::string_view ownerName)
 {

@@ -106,7 +106,9 @@ public:
     std::span<std::uint8_t> feed(std::span<std::uint8_t> piece);
 
     // Feeds the header at the front of `bytes` (HeaderSize and the record, no more) and moves
-    // `bytes` past it; true when it was accepted. Nothing is deciphered.
+    // `bytes` past it; true when it was accepted. Nothing is deciphered: a refused header leaves
+    // the bytes as they were, never deciphered with a key that may be wrong for a file that may
+    // not be a container.
     bool feedHeader(std::span<std::uint8_t> &bytes);
     // Feeds the owner name at the front of `bytes` after the header and moves `bytes` past it.
     void feedOwnerName(std::span<std::uint8_t> &bytes);
@@ -148,24 +150,6 @@ std::vector<std::uint8_t> SealContainer(CipherState &cipher, ContainerContent co
                                         std::span<const std::uint8_t> plain,
                                         const CipherProgress &progress = {});
 
-// What a container held. The content is deciphered in place: it views the caller's buffer, which
-// then holds plaintext for the caller to wipe; the owner name is wiped when the object goes.
-struct OpenedContainer {
-    TCryptHeader header;
-    std::string ownerName;
-    std::span<std::uint8_t> content;
-
-    OpenedContainer() = default;
-    ~OpenedContainer();
-    OpenedContainer(const OpenedContainer &) = delete;
-    OpenedContainer &operator=(const OpenedContainer &) = delete;
-};
-
-// Opens a whole container in memory, deciphering `bytes` in place in pieces of kPieceSize. A
-// refused header leaves every byte as it was: nothing is deciphered with a key that may be wrong
-// for a file that may not be a container.
-ContainerResult OpenContainer(CipherState &cipher, std::span<std::uint8_t> bytes, OpenedContainer &opened,
-                              const CipherProgress &progress = {});
 
 // The owner name as a user may see it: the name when it passes CheckOwnerName, else the default
 // owner text; in UTF-8.

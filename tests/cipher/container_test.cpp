@@ -25,10 +25,15 @@ Bytes seal(ContainerContent type, std::string_view name, std::string_view owner,
     return SealContainer(cipher, type, name, owner, bytesOf(content));
 }
 
-// What a container held, opened from a copy of its bytes (deciphered in place).
+// What a container held, opened whole from a copy of its bytes (deciphered in place).
 struct Opened {
+    struct Container {
+        TCryptHeader header;
+        std::string ownerName;
+        std::span<std::uint8_t> content;
+    };
     Bytes buffer;
-    OpenedContainer container;
+    Container container;
     ContainerResult result = ContainerResult::UnknownFormat;
     Bytes content() const { return Bytes(container.content.begin(), container.content.end()); }
 };
@@ -39,7 +44,13 @@ void open(Bytes bytes, Opened &opened, std::string_view password = "Lune")
     CipherKeyGuard guard(cipher);
     CipherSetKey(cipher, password);
     opened.buffer = std::move(bytes);
-    opened.result = OpenContainer(cipher, opened.buffer, opened.container);
+    ContainerReader reader(cipher);
+    std::span<std::uint8_t> rest(opened.buffer);
+    if (reader.feedHeader(rest))
+        opened.container.content = reader.feedInPieces(rest, {});
+    opened.container.header = reader.header();
+    opened.container.ownerName = reader.ownerName();
+    opened.result = reader.finish();
 }
 
 TEST(ContainerWriter, PlainTextDocumentHeaderBytes)
@@ -143,9 +154,9 @@ TEST(Container, PiecesOfAnySizeGiveTheWholeBufferResult)
     }
 }
 
-// The whole-buffer helpers report every body byte once, in pieces no larger than kPieceSize, so
+// Sealing a whole buffer and feeding one in pieces report every body byte once, in pieces no larger than kPieceSize, so
 // that a progress bar driven by them ends full.
-TEST(Container, WholeBufferHelpersReportEveryBodyByteInPieces)
+TEST(Container, WholeBuffersReportEveryBodyByteInPieces)
 {
     const std::string content(2 * kPieceSize + 123, 'x');
     const std::string owner = "Jean Dupont";
@@ -160,16 +171,19 @@ TEST(Container, WholeBufferHelpersReportEveryBodyByteInPieces)
     const std::size_t body = container.size() - 1 - container[0];
     std::size_t opened = 0;
     std::size_t largest = 0;
-    OpenedContainer result;
     CipherSetKey(cipher, "Lune");
-    ASSERT_EQ(OpenContainer(cipher, container, result, [&](std::size_t bytes) {
-                  opened += bytes;
-                  largest = std::max(largest, bytes);
-              }), ContainerResult::Ok);
+    ContainerReader reader(cipher);
+    std::span<std::uint8_t> rest(container);
+    ASSERT_TRUE(reader.feedHeader(rest));
+    EXPECT_EQ(rest.size(), body);
+    const std::span<std::uint8_t> openedContent = reader.feedInPieces(rest, [&](std::size_t bytes) {
+        opened += bytes;
+        largest = std::max(largest, bytes);
+    });
     EXPECT_EQ(opened, body);
     EXPECT_LE(largest, kPieceSize);
-    EXPECT_EQ(result.ownerName, owner);
-    EXPECT_EQ(Bytes(result.content.begin(), result.content.end()), bytesOf(content));
+    EXPECT_EQ(reader.ownerName(), owner);
+    EXPECT_EQ(Bytes(openedContent.begin(), openedContent.end()), bytesOf(content));
 }
 
 // The begin line of an armour names the container as the header does: Windows-1252 bytes when
