@@ -2,6 +2,7 @@
 
 #include "armour/armour_error.h"
 #include "armour/armour_stream.h"
+#include "cipher/container.h" // kPieceSize
 #include "cipher/secure_wipe.h"
 #include "cli/cli_failure.h"
 #include "cli/input_file.h"

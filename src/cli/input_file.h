@@ -8,9 +8,6 @@
 
 namespace ombre::cli {
 
-// Size of the pieces the tool reads and writes: memory stays the same whatever the file size.
-inline constexpr std::size_t kPieceSize = 1 << 20;
-
 class InputFile {
 public:
     // Throws CliFailure ("not accessible") when the file cannot be opened or is a folder.
