@@ -27,6 +27,7 @@ EditCommands ComputeEditCommands(const EditState &state)
     c.cutCopy = state.writable && state.selection;
     c.paste = state.writable && state.clipboardText;
     c.undo = state.writable && state.canUndo;
+    c.redo = state.writable && state.canRedo;
     c.find = state.text;
     c.replace = state.writable && state.text;
     c.changeCase = state.writable && state.selection;

@@ -41,12 +41,14 @@ struct EditState {
     bool text = false;
     bool clipboardText = false;
     bool canUndo = false;
+    bool canRedo = false;
 };
 
 struct EditCommands {
     bool cutCopy = false;
     bool paste = false;
     bool undo = false;
+    bool redo = false;
     bool find = false;    // select all, find, find again
     bool replace = false;
     bool changeCase = false;

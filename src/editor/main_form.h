@@ -12,12 +12,14 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class QActionGroup;
 class QComboBox;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace ombre {
@@ -26,6 +28,7 @@ struct CaretFormat;
 class TMDIChild;
 
 class TmProgressWnd;
+class TFindReplace;
 
 class TMainForm : public QMainWindow, public CommandHost {
     Q_OBJECT
@@ -60,9 +63,9 @@ public:
 
     // One action per command, objectName = the item's name.
     QAction *FileNewItem, *FileOpenItem, *FileCloseItem, *FileCloseAllItem, *FileSaveItem,
-        *FileSaveAsItem, *FilePrintItem, *FileConfigItem, *ProprietesItem, *EnvoyerItem, *Word97Item,
+        *FileSaveAsItem, *FilePrintItem, *ApercuItem, *FileConfigItem, *ProprietesItem, *EnvoyerItem, *Word97Item,
         *RaccourciItem, *FileExitItem;
-    QAction *UndoItem, *CutItem, *CopyItem, *PasteItem, *SelectionnerItem, *RechercherItem,
+    QAction *UndoItem, *RedoItem, *CutItem, *CopyItem, *PasteItem, *SelectionnerItem, *RechercherItem,
         *RechercherNextItem, *RemplacerItem, *MajusculesItem, *MinusculesItem;
     QAction *BarresItem, *BStandardItem, *BOptionsItem, *BAttributsItem, *RegleItem, *StatusBarItem;
     QAction *DateItem, *FormulesItem, *SignatureItem;
@@ -131,29 +134,29 @@ public slots:
     void WindowArrangeItemClick();
     void WindowMinimizeItemClick();
 
-    // Commands whose bodies come with later work (main_form_pending.cpp).
+    // Printing (main_form_printing.cpp).
     void FilePrintItemClick();
+    void ApercuItemClick();
     void BtnPrintClick();
     void FileConfigItemClick();
-    void ProprietesItemClick();
-    void Word97ItemClick();
-    void RaccourciItemClick();
+
+    // Clipboard, undo and case (main_form_editing.cpp).
     void UndoItemClick();
+    void RedoItemClick();
     void CutItemClick();
     void CopyItemClick();
     void PasteItemClick();
     void SelectionnerItemClick();
+    void MajusculesItemClick();
+    void MinusculesItemClick();
+
+    // Find and replace (main_form_find.cpp).
     void RechercherItemClick();
     void RechercherNextItemClick();
     void RemplacerItemClick();
-    void MajusculesItemClick();
-    void MinusculesItemClick();
+
+    // Character and paragraph formatting, word wrap and the ruler (main_form_formatting.cpp).
     void RegleItemClick();
-    void DateItemClick();
-    void M0Click();
-    void BtnDateClick();
-    void BtnFormuleClick();
-    void SignatureItemClick();
     void PolicesItemClick();
     void BtnBoldClick();
     void BtnItalicClick();
@@ -171,6 +174,16 @@ public slots:
     void BtnIdentinClick();
     void BtnIdentdeClick();
     void WordwrapItemClick();
+
+    // Commands whose bodies come with later work (main_form_pending.cpp).
+    void ProprietesItemClick();
+    void Word97ItemClick();
+    void RaccourciItemClick();
+    void DateItemClick();
+    void M0Click();
+    void BtnDateClick();
+    void BtnFormuleClick();
+    void SignatureItemClick();
     void OrthographeItemClick();
     void BtnCrypterClick();
     void FileCrypterItemClick();
@@ -242,6 +255,12 @@ private:
     void CloseSpeller();
     void DecryptAndOpenByName(const QString &path);
     void DropFiles(const QStringList &paths);
+
+    // Find and replace (main_form_find.cpp): the dialogs, bound to the active document.
+    TFindReplace *FindReplace = nullptr;
+
+    // Printing (main_form_printing.cpp): the printer and its page set-up, kept for the session.
+    std::unique_ptr<QPrinter> Printer;
 
     QStringList arguments_;
     bool shownOnce_ = false;

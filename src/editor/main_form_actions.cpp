@@ -62,6 +62,8 @@ void TMainForm::createFileMenu()
     FileSaveItem = makeAction("FileSaveItem", text("&Enregistrer"), text("Enregistrer le document en cours"), 2, QKeySequence(Qt::CTRL | Qt::Key_S));
     FileSaveAsItem = makeAction("FileSaveAsItem", text("Enregistrer &sous..."), text("Enregistrer le document en cours sous un autre nom"));
     FilePrintItem = makeAction("FilePrintItem", text("&Imprimer..."), text("Imprimer le document en cours"), 3, QKeySequence(Qt::CTRL | Qt::Key_P));
+    ApercuItem = makeAction("ApercuItem", text("Aperçu avant impression"), text("Afficher le document tel qu'il sera imprimé"));
+    ApercuItem->setIcon(ToolBarPicture(ToolPicture::PrintPreview));
     FileConfigItem = makeAction("FileConfigItem", text("&Configurer..."), text("Configurer la mise en page"));
     ProprietesItem = makeAction("ProprietesItem", text("&Propriétés"), text("Afficher les propriétés du document en cours"));
     Word97Item = makeAction("Word97Item", text("&Microsoft Word 97"), text("Envoyer le document en cours vers MS Word 97"), 23);
@@ -73,7 +75,7 @@ void TMainForm::createFileMenu()
     FileMenu->addSeparator();
     FileMenu->addActions({FileSaveItem, FileSaveAsItem});
     FileMenu->addSeparator();
-    FileMenu->addActions({FilePrintItem, FileConfigItem});
+    FileMenu->addActions({FilePrintItem, ApercuItem, FileConfigItem});
     FileMenu->addSeparator();
     FileMenu->addAction(ProprietesItem);
     QMenu *send = FileMenu->addMenu(text("Envo&yer vers"));
@@ -90,6 +92,10 @@ void TMainForm::createEditMenu()
     EditMenu = menuBar()->addMenu(text("&Edition"));
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
     UndoItem = makeAction("UndoItem", text("&Annuler"), text("Annuler la dernière opération"), 19, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // The editor's undo has many levels: what was undone can be done again.
+    RedoItem = makeAction("RedoItem", text("&Rétablir"), text("Rétablir la dernière opération annulée"));
+    RedoItem->setIcon(ToolBarPicture(ToolPicture::Redo));
+    RedoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     CutItem = makeAction("CutItem", text("&Couper"), text("Couper vers le Presse-papiers"), 4, QKeySequence(Qt::CTRL | Qt::Key_X));
     CopyItem = makeAction("CopyItem", text("Co&pier"), text("Copier vers le Presse-papiers"), 5, QKeySequence(Qt::CTRL | Qt::Key_C));
     PasteItem = makeAction("PasteItem", text("C&oller"), text("Coller depuis le Presse-papiers"), 6, QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -104,7 +110,7 @@ void TMainForm::createEditMenu()
     MajusculesItem = makeAction("MajusculesItem", text("&Majuscules"), text("Convertir la sélection en majuscules"), 28);
     MinusculesItem = makeAction("MinusculesItem", text("M&inuscules"), text("Convertir la sélection en minuscules"), 29);
 
-    EditMenu->addAction(UndoItem);
+    EditMenu->addActions({UndoItem, RedoItem});
     EditMenu->addSeparator();
     EditMenu->addActions({CutItem, CopyItem, PasteItem});
     EditMenu->addSeparator();
@@ -430,6 +436,7 @@ void TMainForm::connectHandlers()
         {FileSaveItem, &TMainForm::FileSaveItemClick},
         {FileSaveAsItem, &TMainForm::FileSaveAsItemClick},
         {FilePrintItem, &TMainForm::FilePrintItemClick},
+        {ApercuItem, &TMainForm::ApercuItemClick},
         {BtnPrint, &TMainForm::BtnPrintClick},
         {FileConfigItem, &TMainForm::FileConfigItemClick},
         {ProprietesItem, &TMainForm::ProprietesItemClick},
@@ -437,6 +444,7 @@ void TMainForm::connectHandlers()
         {RaccourciItem, &TMainForm::RaccourciItemClick},
         {FileExitItem, &TMainForm::FileExitItemClick},
         {UndoItem, &TMainForm::UndoItemClick},
+        {RedoItem, &TMainForm::RedoItemClick},
         {CutItem, &TMainForm::CutItemClick},
         {CopyItem, &TMainForm::CopyItemClick},
         {PasteItem, &TMainForm::PasteItemClick},

@@ -184,7 +184,7 @@ void TMainForm::UpdateMenuItems()
     }
 
     const std::pair<bool, QList<QAction *>> rows[] = {
-        {c.D, {FileCloseItem, FileSaveItem, FileSaveAsItem, FilePrintItem, ProprietesItem, EnvoyerItem, RaccourciItem,
+        {c.D, {FileCloseItem, FileSaveItem, FileSaveAsItem, FilePrintItem, ApercuItem, ProprietesItem, EnvoyerItem, RaccourciItem,
                CrypterItem, WindowCascadeItem, WindowTileItem, WindowArrangeItem, WindowMinimizeItem, BtnPrint}},
         {c.D2, {FileCloseAllItem}},
         {c.Word97, {Word97Item}},
@@ -241,6 +241,7 @@ void TMainForm::showEditCommands(const EditCommands &commands)
         {commands.cutCopy, {CutItem, CopyItem}},
         {commands.paste, {PasteItem}},
         {commands.undo, {UndoItem}},
+        {commands.redo, {RedoItem}},
         {commands.find, {SelectionnerItem, RechercherItem, RechercherNextItem}},
         {commands.replace, {RemplacerItem}},
         {commands.changeCase, {MajusculesItem, MinusculesItem}},

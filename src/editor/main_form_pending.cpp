@@ -1,44 +1,11 @@
-// Commands and hooks of the frame whose bodies arrive with their own subsystems: editing and
-// formatting, insertions, properties, printing, encryption, settings, spelling, help, the
-// desktop. Each exists now as a wired action with its enabling rule and
-// does nothing yet; each moves to its subsystem's file when that subsystem lands.
+// Commands and hooks of the frame whose bodies arrive with their own subsystems: insertions,
+// properties, the word processor, spelling, help, the desktop. Each exists now as a wired action
+// with its enabling rule and does nothing yet; each moves to its subsystem's file when that
+// subsystem lands.
 
 #include "editor/main_form.h"
 
 namespace ombre {
-
-// Editing and formatting.
-void TMainForm::UndoItemClick() {}
-void TMainForm::CutItemClick() {}
-void TMainForm::CopyItemClick() {}
-void TMainForm::PasteItemClick() {}
-void TMainForm::SelectionnerItemClick() {}
-void TMainForm::RechercherItemClick() {}
-void TMainForm::RechercherNextItemClick() {}
-void TMainForm::RemplacerItemClick() {}
-void TMainForm::MajusculesItemClick() {}
-void TMainForm::MinusculesItemClick() {}
-void TMainForm::RegleItemClick() {}
-void TMainForm::PolicesItemClick() {}
-void TMainForm::BtnBoldClick() {}
-void TMainForm::BtnItalicClick() {}
-void TMainForm::BtnUnderlineClick() {}
-void TMainForm::BtnColorClick() {}
-void TMainForm::C00Click() {}
-void TMainForm::PopupColorPopup() {}
-void TMainForm::ComboFontChange() {}
-void TMainForm::ComboSizeChange() {}
-void TMainForm::BtnLeftClick() {}
-void TMainForm::BtnCenterClick() {}
-void TMainForm::BtnRightClick() {}
-void TMainForm::BtnBulletClick() {}
-void TMainForm::PucesItemClick() {}
-void TMainForm::BtnIdentinClick() {}
-void TMainForm::BtnIdentdeClick() {}
-void TMainForm::WordwrapItemClick() {}
-void TMainForm::FilePrintItemClick() {}
-void TMainForm::BtnPrintClick() {}
-void TMainForm::FileConfigItemClick() {}
 
 // Document properties.
 void TMainForm::ProprietesItemClick() {}

@@ -196,6 +196,7 @@ EditCommands TMDIChild::editCommands() const
     state.text = !RichEdit->document()->isEmpty();
     state.clipboardText = clipboardHoldsText();
     state.canUndo = RichEdit->document()->isUndoAvailable();
+    state.canRedo = RichEdit->document()->isRedoAvailable();
     return ComputeEditCommands(state);
 }
 

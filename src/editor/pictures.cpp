@@ -93,6 +93,8 @@ QIcon ToolBarPicture(ToolPicture picture)
     case ToolPicture::AlignLeft: return themed({"format-justify-left", "align-left"});
     case ToolPicture::AlignCenter: return themed({"format-justify-center", "align-center"});
     case ToolPicture::AlignRight: return themed({"format-justify-right", "align-right"});
+    case ToolPicture::Redo: return themed({"edit-redo", "redo"});
+    case ToolPicture::PrintPreview: return themed({"document-print-preview", "print-preview"});
     }
     return {};
 }

@@ -11,8 +11,9 @@ namespace ombre {
 // Picture `index` of the menu image list; a null icon for -2 ("no picture") or an unknown index.
 QIcon MenuPicture(int index);
 
-// Tool-bar pictures that no menu item carries.
-enum class ToolPicture { Bold, Italic, Underline, Color, AlignLeft, AlignCenter, AlignRight };
+// Pictures outside the menu image list: the tool bar's own, and those of the commands the
+// program adds to the menus.
+enum class ToolPicture { Bold, Italic, Underline, Color, AlignLeft, AlignCenter, AlignRight, Redo, PrintPreview };
 QIcon ToolBarPicture(ToolPicture picture);
 
 // The document window's status pictures, in the order of its image list: 0 modified,

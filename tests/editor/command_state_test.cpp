@@ -12,7 +12,7 @@ namespace {
 
 using Names = std::initializer_list<const char *>;
 
-const Names DocumentRow{"FileCloseItem", "FileSaveItem", "FileSaveAsItem", "FilePrintItem", "ProprietesItem",
+const Names DocumentRow{"FileCloseItem", "FileSaveItem", "FileSaveAsItem", "FilePrintItem", "ApercuItem", "ProprietesItem",
                         "EnvoyerItem", "RaccourciItem", "CrypterItem", "WindowCascadeItem", "WindowTileItem",
                         "WindowArrangeItem", "WindowMinimizeItem", "BtnPrint", "Word97Item"};
 const Names WritableRow{"WordwrapItem", "DateItem", "EnrichiItem", "BrutItem", "BtnDate", "FormulesItem",
