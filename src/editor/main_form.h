@@ -20,6 +20,9 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
+class QTextCharFormat;
+class QTextCursor;
+class QTextEdit;
 class QToolBar;
 
 namespace ombre {
@@ -255,6 +258,15 @@ private:
     void CloseSpeller();
     void DecryptAndOpenByName(const QString &path);
     void DropFiles(const QStringList &paths);
+
+    // The editor of the document every command works on; null while Updating is set
+    // (main_form_editing.cpp).
+    QTextEdit *commandEditor() const;
+    // Formatting (main_form_formatting.cpp): onto the selection, or the typing position when
+    // nothing is selected; each change one undo step.
+    void applyCharFormat(const QTextCharFormat &format);
+    // Runs `change` on the active document's cursor, then the frame follows its new format.
+    void changeParagraphs(void (*change)(QTextCursor &));
 
     // Find and replace (main_form_find.cpp): the dialogs, bound to the active document.
     TFindReplace *FindReplace = nullptr;

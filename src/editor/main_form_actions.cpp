@@ -1,6 +1,7 @@
 // The frame's commands: one action per command, one setup function per menu and for the tool
 // bars, and the wiring of every action to its handler.
 
+#include "editor/editing/color_menu.h"
 #include "editor/main_form.h"
 #include "editor/pictures.h"
 #include "editor/tool_button_hint.h"
@@ -240,27 +241,18 @@ void TMainForm::createFormatMenu()
 
     PopupColor = new QMenu(this);
     PopupColor->setObjectName(QStringLiteral("PopupColor"));
-    static const struct {
-        const char *caption;
-        QRgb rgb;
-    } colors[] = {
-        {"Noir", 0x000000},     {"Rouge foncé", 0x800000}, {"Vert", 0x008000},      {"Olive", 0x808000},
-        {"Bleu foncé", 0x000080}, {"Violet", 0x800080},    {"Bleu vert", 0x008080}, {"Gris foncé", 0x808080},
-        {"Gris clair", 0xC0C0C0}, {"Rouge", 0xFF0000},     {"Vert pâle", 0x00FF00}, {"Jaune", 0xFFFF00},
-        {"Bleu", 0x0000FF},     {"Fushia", 0xFF00FF},      {"Bleu clair", 0x00FFFF}, {"Blanc", 0xFFFFFF},
-    };
     auto *colorGroup = new QActionGroup(this);
     int index = 0;
-    for (const auto &c : colors) {
+    for (const MenuColor &c : MenuColors()) {
         QAction *item = PopupColor->addAction(colorSwatch(QColor(c.rgb)), text(c.caption));
-        item->setObjectName(QStringLiteral("C%1").arg(index++, 2, 10, QLatin1Char('0')));
+        item->setObjectName(ColorItemName(index++));
         item->setCheckable(true);
         colorGroup->addAction(item);
         connect(item, &QAction::triggered, this, &TMainForm::C00Click);
     }
     PopupColor->addSeparator();
     QAction *other = PopupColor->addAction(text("Autres..."));
-    other->setObjectName(QStringLiteral("C17"));
+    other->setObjectName(OtherColorItemName);
     other->setCheckable(true);
     colorGroup->addAction(other);
     connect(other, &QAction::triggered, this, &TMainForm::BtnColorClick);

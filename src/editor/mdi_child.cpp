@@ -86,6 +86,9 @@ TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
     connect(RichEdit->document(), &QTextDocument::modificationChanged, this, &TMDIChild::ShowModifiedState);
     connect(RichEdit, &QTextEdit::cursorPositionChanged, this, &TMDIChild::RichEditSelectionChange);
     connect(RichEdit, &QTextEdit::selectionChanged, this, &TMDIChild::RichEditSelectionChange);
+    // Undo and redo follow the document's history, which changes without the caret moving.
+    connect(RichEdit->document(), &QTextDocument::undoAvailable, this, &TMDIChild::ShowEditCommands);
+    connect(RichEdit->document(), &QTextDocument::redoAvailable, this, &TMDIChild::ShowEditCommands);
     connect(RichEdit, &QTextEdit::customContextMenuRequested, this, &TMDIChild::ChildPopupPopup);
     connect(Ruler, &TRuler::indentChanged, this, &TMDIChild::RulerIndentChange);
     FormCreate();
@@ -186,6 +189,12 @@ ParagraphIndents TMDIChild::currentIndents() const
 void TMDIChild::ShowRuler()
 {
     Ruler->setHandles(HandlesFromIndents(currentIndents(), Ruler->clientWidth()));
+}
+
+void TMDIChild::ShowEditCommands()
+{
+    if (MainForm.ActiveChild == this && !MainForm.Updating)
+        MainForm.showEditCommands(editCommands());
 }
 
 EditCommands TMDIChild::editCommands() const
@@ -299,6 +308,13 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
         connect(item, &QAction::triggered, &MainForm, handler);
         return item;
     };
+    // Undo has many levels here: both directions are at hand.
+    add(QStringLiteral("&Annuler"), QStringLiteral("Annuler la dernière opération"), 19, commands.undo,
+        &TMainForm::UndoItemClick);
+    add(QStringLiteral("&Rétablir"), QStringLiteral("Rétablir la dernière opération annulée"), -2, commands.redo,
+        &TMainForm::RedoItemClick)
+        ->setIcon(ToolBarPicture(ToolPicture::Redo));
+    ChildPopup->addSeparator();
     add(QStringLiteral("&Couper"), QStringLiteral("Couper vers le Presse-papiers"), 4, commands.cutCopy,
         &TMainForm::CutItemClick);
     add(QStringLiteral("Co&pier"), QStringLiteral("Copier vers le Presse-papiers"), 5, commands.cutCopy,

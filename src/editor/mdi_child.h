@@ -60,6 +60,8 @@ public:
     void ShowKeyStates(bool capsLock, bool insertMode, bool numLock);
     // The commands that follow the caret and the clipboard (cut, copy, paste, undo, find, ...).
     EditCommands editCommands() const;
+    // The frame shows them, when this is the active document.
+    void ShowEditCommands();
     // The close question; true when the window may close (defined with the document files).
     bool FormCloseQuery();
     // Closed and about to go: no longer one of the frame's documents.

@@ -125,16 +125,21 @@ TEST_F(DocumentWindowTest, ContextMenuItemsFollowTheDocument)
         return on;
     };
     emit active().RichEdit->customContextMenuRequested(QPoint(5, 5));
-    EXPECT_EQ(enabled(), (QStringList{QStringLiteral("&Couper"), QStringLiteral("Co&pier"), QStringLiteral("Po&lices..."),
+    EXPECT_EQ(enabled(), (QStringList{QStringLiteral("&Annuler"), QStringLiteral("&Couper"), QStringLiteral("Co&pier"), QStringLiteral("Po&lices..."),
                                       QStringLiteral("&Aligner"), QStringLiteral("P&uces"), QStringLiteral("&Date"),
                                       QStringLiteral("&Formule")}))
-        << "paste needs text on the clipboard, the signature a signature";
+        << "redo needs an undone change, paste text on the clipboard, the signature a signature";
+
+    active().RichEdit->undo();
+    emit active().RichEdit->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_TRUE(enabled().contains(QStringLiteral("&Rétablir")));
+    EXPECT_FALSE(enabled().contains(QStringLiteral("&Annuler")));
 
     ProgramOptions().Signature = QStringLiteral("J. D.");
     active().setReadOnly(true);
     emit active().RichEdit->customContextMenuRequested(QPoint(5, 5));
     EXPECT_TRUE(enabled().isEmpty()) << "a read-only document offers nothing";
-    EXPECT_EQ(active().ChildPopup->actions().size(), 11);
+    EXPECT_EQ(active().ChildPopup->actions().size(), 14);
 }
 
 TEST_F(DocumentWindowTest, RulerShowsTheParagraphsIndentsAndDraggingSetsThem)

@@ -1,6 +1,8 @@
 #include "editor/editing/caret_format.h"
 
+#include <QColor>
 #include <QFont>
+#include <QTextCharFormat>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -49,6 +51,11 @@ CaretFormat caretFormatAt(const QTextCursor &cursor, const QFont &defaultFont)
     format.alignment = alignmentOf(cursor.blockFormat().alignment());
     format.bullets = hasBullets(cursor.block());
     return format;
+}
+
+QColor textColorOf(const QTextCharFormat &format, const QColor &defaultColor)
+{
+    return format.foreground().style() == Qt::NoBrush ? defaultColor : format.foreground().color();
 }
 
 } // namespace ombre

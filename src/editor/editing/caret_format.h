@@ -4,7 +4,9 @@
 
 #include <QString>
 
+class QColor;
 class QFont;
+class QTextCharFormat;
 class QTextCursor;
 
 namespace ombre {
@@ -25,5 +27,9 @@ struct CaretFormat {
 
 // `defaultFont`: the document's, for what the text's own format leaves unset.
 CaretFormat caretFormatAt(const QTextCursor &cursor, const QFont &defaultFont);
+
+// The colour text of `format` is drawn in; `defaultColor` (the editor's text colour) when the
+// format sets none.
+QColor textColorOf(const QTextCharFormat &format, const QColor &defaultColor);
 
 } // namespace ombre
