@@ -5,6 +5,7 @@
 #include "editor/pictures.h"
 #include "editor/ruler.h"
 #include "editor/text_lines.h"
+#include "rtf/rtf_properties.h"
 #include "settings/options.h"
 
 #include <QActionGroup>
@@ -182,8 +183,9 @@ void TMDIChild::RichEditSelectionChange()
 
 ParagraphIndents TMDIChild::currentIndents() const
 {
-    const QTextBlockFormat format = RichEdit->textCursor().blockFormat();
-    return IndentsFromMargins(format.leftMargin(), format.textIndent(), format.rightMargin());
+    const QTextBlock block = RichEdit->textCursor().block();
+    const QTextBlockFormat format = block.blockFormat();
+    return IndentsFromMargins(format.leftMargin(), rtf::firstLineIndent(block), format.rightMargin());
 }
 
 void TMDIChild::ShowRuler()
@@ -230,7 +232,7 @@ void TMDIChild::RulerIndentChange(RulerHandle moved)
     const BlockMargins margins = MarginsFromIndents(indents);
     QTextBlockFormat format;
     format.setLeftMargin(margins.leftMargin);
-    format.setTextIndent(margins.textIndent);
+    rtf::setFirstLineIndent(format, margins.textIndent, RichEdit->textCursor().currentList() != nullptr);
     format.setRightMargin(margins.rightMargin);
     RichEdit->textCursor().mergeBlockFormat(format);
 }

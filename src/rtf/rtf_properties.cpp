@@ -18,13 +18,32 @@ double pixelsFromTwips(int twips)
     return twips / kTwipsPerPixel;
 }
 
+double firstLineIndent(const QTextBlock &block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    if (block.textList() && format.hasProperty(kListFirstIndentProperty))
+        return format.doubleProperty(kListFirstIndentProperty);
+    return format.textIndent();
+}
+
+void setFirstLineIndent(QTextBlockFormat &format, double pixels, bool inList)
+{
+    if (inList) {
+        format.setTextIndent(0);
+        format.setProperty(kListFirstIndentProperty, pixels);
+    } else {
+        format.setTextIndent(pixels);
+        format.clearProperty(kListFirstIndentProperty);
+    }
+}
+
 QTextBlockFormat ParagraphProperties::blockFormat() const
 {
     QTextBlockFormat format;
     format.setAlignment(alignment);
     format.setLeftMargin(pixelsFromTwips(leftIndent));
     format.setRightMargin(pixelsFromTwips(rightIndent));
-    format.setTextIndent(pixelsFromTwips(firstIndent));
+    setFirstLineIndent(format, pixelsFromTwips(firstIndent), list != ListKind::None);
     format.setTopMargin(pixelsFromTwips(spaceBefore));
     format.setBottomMargin(pixelsFromTwips(spaceAfter));
     if (!tabs.isEmpty()) {
@@ -59,7 +78,7 @@ ParagraphProperties ParagraphProperties::of(const QTextBlock &block)
     const double indentWidth = block.document() ? block.document()->indentWidth() : 40.0;
     props.leftIndent = twipsFromPixels(format.leftMargin() + levels * indentWidth);
     props.rightIndent = twipsFromPixels(format.rightMargin());
-    props.firstIndent = twipsFromPixels(format.textIndent());
+    props.firstIndent = twipsFromPixels(firstLineIndent(block));
     props.spaceBefore = twipsFromPixels(format.topMargin());
     props.spaceAfter = twipsFromPixels(format.bottomMargin());
     for (const QTextOption::Tab &tab : format.tabPositions())

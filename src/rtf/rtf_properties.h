@@ -5,7 +5,8 @@
 //
 // How a document represents them (what the editor's commands should produce):
 // - indents and paragraph spacing are QTextBlockFormat margins in pixels at 96 per inch
-//   (1 px = 15 twips = 0.75 pt); the first-line indent is textIndent();
+//   (1 px = 15 twips = 0.75 pt); the first-line indent is textIndent(), except in a list
+//   paragraph (see firstLineIndent below);
 // - a bulleted paragraph is a block in a QTextList of style ListDisc; the reader gives its lists
 //   an indent of 0 so that the block's own left margin places the text. The writer also accepts
 //   lists and blocks with indent levels and adds them to the left indent;
@@ -37,6 +38,16 @@ constexpr bool isTextCharacter(char16_t c)
 inline constexpr double kTwipsPerPixel = 15.0;
 int twipsFromPixels(double pixels);
 double pixelsFromTwips(int twips);
+
+// Qt draws a list's bullet or number to the left of the paragraph's first line; RTF draws it at
+// the first-line indent, with the text after it at the left indent. So that a bullet shows where
+// the user put it, a list paragraph keeps its first line at the left margin (text indent 0) and
+// holds its first-line indent in this property instead.
+inline constexpr int kListFirstIndentProperty = QTextFormat::UserProperty + 1;
+// The first-line indent of `block` in pixels, relative to its left margin, as RTF counts it.
+double firstLineIndent(const QTextBlock &block);
+// Sets it on the format of a paragraph that is (`inList`) or is not in a list.
+void setFirstLineIndent(QTextBlockFormat &format, double pixels, bool inList);
 
 enum class ListKind { None, Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
 

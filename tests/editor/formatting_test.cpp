@@ -5,6 +5,7 @@
 #include "editor/editing/color_menu.h"
 #include "editor/ruler.h"
 #include "editor/ruler_math.h"
+#include "rtf/rtf_properties.h"
 #include "editor_fixture.h"
 
 #include <QActionGroup>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextList>
 #include <functional>
 
@@ -67,7 +69,7 @@ protected:
     static ParagraphIndents indents(const QTextBlock &block)
     {
         const QTextBlockFormat f = block.blockFormat();
-        return IndentsFromMargins(f.leftMargin(), f.textIndent(), f.rightMargin());
+        return IndentsFromMargins(f.leftMargin(), rtf::firstLineIndent(block), f.rightMargin());
     }
 };
 
@@ -279,6 +281,18 @@ TEST_F(FormattingTest, BulletsSetTheHangingIndent)
     run("BtnBullet");
     EXPECT_EQ(indents(edit().document()->firstBlock()).left, 10);
     EXPECT_EQ(indents(edit().document()->lastBlock()).left, 20);
+    // The bullet stands at the first-line indent and the text after it, at the left indent.
+    const QTextBlock first = edit().document()->firstBlock();
+    EXPECT_NEAR(first.layout()->lineAt(0).x(), MarginsFromIndents({0, 10, 0}).leftMargin, 0.01);
+    // Written and read back, the paragraphs keep their bullets and indents.
+    modal.answerSaveFile(path(QStringLiteral("puces.rtf")));
+    run("FileSaveAsItem");
+    run("FileCloseItem");
+    open(path(QStringLiteral("puces.rtf")));
+    EXPECT_EQ(indents(edit().document()->firstBlock()).left, 10);
+    EXPECT_EQ(indents(edit().document()->lastBlock()).left, 20);
+    EXPECT_TRUE(edit().document()->lastBlock().textList());
+    select(0, 4);
     run("BtnBullet");
     EXPECT_EQ(indents(edit().document()->firstBlock()).left, 0);
     EXPECT_EQ(indents(edit().document()->lastBlock()).left, 0);

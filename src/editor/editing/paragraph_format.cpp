@@ -1,48 +1,50 @@
 #include "editor/editing/paragraph_format.h"
 
 #include "editor/ruler_math.h"
+#include "rtf/rtf_properties.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 #include <algorithm>
+#include <vector>
 
 namespace ombre {
 namespace {
 
 constexpr int kBulletHangPoints = 10;
 
-// Runs `change` on the block format of every paragraph the selection touches, as one undo step.
-template <typename Change>
-void forEachParagraph(QTextCursor &cursor, Change change)
+// The paragraphs the selection touches, by their positions (which a change of format keeps).
+std::vector<int> paragraphPositions(const QTextCursor &cursor)
 {
-    QTextDocument *document = cursor.document();
+    std::vector<int> positions;
+    const QTextDocument *document = cursor.document();
     const QTextBlock last = document->findBlock(cursor.selectionEnd());
-    QTextCursor edit(document);
-    edit.beginEditBlock();
     for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
-        QTextBlockFormat format = block.blockFormat();
-        change(format);
-        edit.setPosition(block.position());
-        edit.setBlockFormat(format);
+        positions.push_back(block.position());
         if (block == last)
             break;
     }
-    edit.endEditBlock();
+    return positions;
 }
 
-ParagraphIndents indentsOf(const QTextBlockFormat &format)
+ParagraphIndents indentsOf(const QTextBlock &block)
 {
-    return IndentsFromMargins(format.leftMargin(), format.textIndent(), format.rightMargin());
+    const QTextBlockFormat format = block.blockFormat();
+    return IndentsFromMargins(format.leftMargin(), rtf::firstLineIndent(block), format.rightMargin());
 }
 
-void setIndents(QTextBlockFormat &format, const ParagraphIndents &indents)
+// Sets `indents` on the paragraph at `position`, which is or is not in a list.
+void setIndents(QTextCursor &edit, int position, const ParagraphIndents &indents, bool inList)
 {
+    edit.setPosition(position);
+    QTextBlockFormat format = edit.blockFormat();
     const BlockMargins margins = MarginsFromIndents(indents);
     format.setLeftMargin(margins.leftMargin);
-    format.setTextIndent(margins.textIndent);
+    rtf::setFirstLineIndent(format, margins.textIndent, inList);
     format.setRightMargin(margins.rightMargin);
+    edit.setBlockFormat(format);
 }
 
 Qt::Alignment qtAlignment(ParagraphAlignment alignment)
@@ -59,47 +61,54 @@ Qt::Alignment qtAlignment(ParagraphAlignment alignment)
 
 void setParagraphAlignment(QTextCursor &cursor, ParagraphAlignment alignment)
 {
-    forEachParagraph(cursor, [&](QTextBlockFormat &format) { format.setAlignment(qtAlignment(alignment)); });
+    QTextBlockFormat format;
+    format.setAlignment(qtAlignment(alignment));
+    QTextCursor edit(cursor);
+    edit.mergeBlockFormat(format);
 }
 
 void setParagraphBullets(QTextCursor &cursor, bool bullets)
 {
     QTextDocument *document = cursor.document();
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    QTextCursor edit(document);
+    const std::vector<int> positions = paragraphPositions(cursor);
+    std::vector<ParagraphIndents> indents;
+    for (const int position : positions)
+        indents.push_back(indentsOf(document->findBlock(position)));
+
+    QTextCursor edit(cursor);
     edit.beginEditBlock();
-    forEachParagraph(cursor, [&](QTextBlockFormat &format) {
-        ParagraphIndents indents = indentsOf(format);
-        indents.left = bullets ? std::max(indents.left, kBulletHangPoints) : 0;
-        setIndents(format, indents);
-    });
     if (bullets) {
         QTextListFormat list;
         list.setStyle(QTextListFormat::ListDisc);
         list.setIndent(0);
-        edit.setPosition(start);
-        edit.setPosition(end, QTextCursor::KeepAnchor);
         edit.createList(list);
     } else {
-        const QTextBlock last = document->findBlock(end);
-        for (QTextBlock block = document->findBlock(start); block.isValid(); block = block.next()) {
+        for (const int position : positions) {
+            const QTextBlock block = document->findBlock(position);
             if (QTextList *list = block.textList())
                 list->remove(block);
-            if (block == last)
-                break;
         }
+    }
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        ParagraphIndents changed = indents[i];
+        changed.left = bullets ? std::max(changed.left, kBulletHangPoints) : 0;
+        setIndents(edit, positions[i], changed, bullets);
     }
     edit.endEditBlock();
 }
 
 void shiftFirstIndent(QTextCursor &cursor, int points)
 {
-    forEachParagraph(cursor, [&](QTextBlockFormat &format) {
-        ParagraphIndents indents = indentsOf(format);
+    QTextDocument *document = cursor.document();
+    QTextCursor edit(document);
+    edit.beginEditBlock();
+    for (const int position : paragraphPositions(cursor)) {
+        const QTextBlock block = document->findBlock(position);
+        ParagraphIndents indents = indentsOf(block);
         indents.first = std::max(indents.first + points, 0);
-        setIndents(format, indents);
-    });
+        setIndents(edit, position, indents, block.textList() != nullptr);
+    }
+    edit.endEditBlock();
 }
 
 } // namespace ombre
