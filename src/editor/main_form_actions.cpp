@@ -23,13 +23,24 @@ QString text(const char *utf8)
 
 QIcon colorSwatch(const QColor &color)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x3d, 0x46, 0x54));
-    p.setBrush(color);
-    p.drawRect(2, 2, 11, 11);
-    return QIcon(pixmap);
+    // The checked colour carries a frame of its own: next to an icon, the style's check mark is
+    // hard to see.
+    QIcon icon;
+    for (const bool checked : {false, true}) {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        if (checked) {
+            p.setPen(QPen(QColor(0x2f, 0x5f, 0x9f), 2));
+            p.drawRect(1, 1, 14, 14);
+        }
+        p.setPen(QColor(0x3d, 0x46, 0x54));
+        p.setBrush(color);
+        p.drawRect(3, 3, 9, 9);
+        p.end();
+        icon.addPixmap(pixmap, QIcon::Normal, checked ? QIcon::On : QIcon::Off);
+    }
+    return icon;
 }
 
 } // namespace
