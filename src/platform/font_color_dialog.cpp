@@ -82,9 +82,29 @@ QFont withStyleName(const QFont &font)
     return named;
 }
 
+// A family this machine lacks ("Arial" in a letter written elsewhere) is shown as the family the
+// system draws in its place, rather than as the dialog's first name.
+QFont shownFont(const QFont &font)
+{
+    QFont shown = withStyleName(font);
+    if (!QFontDatabase::families().contains(font.families().value(0, font.family())))
+        shown.setFamilies({QFontInfo(font).family()});
+    return shown;
+}
+
+// Confirming that stand-in unchanged keeps the name the text had, so that the letter still asks
+// for its own font wherever it is read.
+QFont chosenFont(const QFontDialog &fonts, const QFont &initial)
+{
+    QFont chosen = fonts.currentFont();
+    if (chosen.families().value(0) == shownFont(initial).families().value(0))
+        chosen.setFamilies(initial.families().isEmpty() ? QStringList{initial.family()} : initial.families());
+    return chosen;
+}
+
 QFontDialog *embeddedFontDialog(const QFont &initial, QDialog &owner)
 {
-    auto *fonts = new QFontDialog(withStyleName(initial), &owner);
+    auto *fonts = new QFontDialog(shownFont(initial), &owner);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
     ShowFrenchStyleNames(*fonts);
@@ -111,7 +131,7 @@ std::optional<QFont> runFontDialog(QWidget *parent, const QFont &initial, const 
     layout->addWidget(okCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return fonts->currentFont();
+    return chosenFont(*fonts, initial);
 }
 
 std::optional<FontChoice> runFontColorDialog(QWidget *parent, const FontChoice &initial, const QString &title)
@@ -128,7 +148,7 @@ std::optional<FontChoice> runFontColorDialog(QWidget *parent, const FontChoice &
     layout->addWidget(okCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{fonts->currentFont(), colors->currentData().value<QColor>()};
+    return FontChoice{chosenFont(*fonts, initial.font), colors->currentData().value<QColor>()};
 }
 
 } // namespace ombre

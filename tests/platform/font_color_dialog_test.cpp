@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QStyledItemDelegate>
@@ -119,6 +120,42 @@ TEST_F(FontDialogTest, OpensOnTheStyleOfTheFontItIsGiven)
     }
     if (families == 0)
         GTEST_SKIP() << "no font family of that kind on this machine";
+}
+
+TEST_F(FontDialogTest, AMissingFamilyOpensOnItsStandInAndKeepsItsName)
+{
+    const QString missing = QStringLiteral("Arial");
+    if (QFontDatabase::families().contains(missing))
+        GTEST_SKIP() << "Arial is installed here";
+    const QString standIn = QFontInfo(QFont(missing)).family();
+    struct Case {
+        const char *what;
+        bool changeFamily;
+    };
+    for (const Case &c : {Case{"confirmed as it opened", false}, Case{"another family chosen", true}}) {
+        SCOPED_TRACE(c.what);
+        QString opened;
+        QString other;
+        QTimer::singleShot(0, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            ASSERT_NE(window, nullptr);
+            auto *fonts = window->findChild<QFontDialog *>();
+            ASSERT_NE(fonts, nullptr);
+            opened = fonts->currentFont().families().value(0);
+            if (c.changeFamily) {
+                other = QFontDatabase::families().value(0) == opened ? QFontDatabase::families().value(1)
+                                                                     : QFontDatabase::families().value(0);
+                fonts->setCurrentFont(QFont(other));
+                other = fonts->currentFont().families().value(0);
+            }
+            qobject_cast<QDialog *>(window)->accept();
+        });
+        const std::optional<FontChoice> chosen =
+            runFontColorDialog(nullptr, {QFont(missing, 12), Qt::black}, QStringLiteral("Police"));
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(opened, standIn);
+        EXPECT_EQ(chosen->font.families().value(0), c.changeFamily ? other : missing);
+    }
 }
 
 } // namespace
