@@ -360,6 +360,12 @@ TEST(PrinterMissingTest, OnlyAPrinterWithNeitherFileNorInstalledPrinterIsMissing
     EXPECT_FALSE(printerMissing(toFile, one));
     EXPECT_TRUE(printerMissing(nowhere, none));
     EXPECT_TRUE(printerMissing(nowhere, one)); // the frame makes it anew on the installed one
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) { // a printer of the system can be made
+        const QPrinter native;
+        ASSERT_EQ(native.outputFormat(), QPrinter::NativeFormat);
+        EXPECT_FALSE(printerMissing(native, one));
+        EXPECT_TRUE(printerMissing(native, none)); // uninstalled since
+    }
 }
 
 TEST_F(PrintingTest, WithNoPrinterEachCommandSaysSoAndPrintsNothing)
