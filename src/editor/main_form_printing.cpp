@@ -46,6 +46,24 @@ void inMillimetres(QPrinter &target)
     target.setPageLayout(layout);
 }
 
+// The print dialog offering the whole document only: no page range, current page, selection or
+// printing to a file. Qt's own dialog keeps its page range choices (pages from/to, a list of
+// pages, odd or even pages) whatever its options say: their group is hidden once it is shown.
+class WholeDocumentPrintDialog final : public QPrintDialog {
+public:
+    WholeDocumentPrintDialog(QPrinter &target, QWidget *parent) : QPrintDialog(&target, parent)
+    {
+        setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    }
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (QWidget *range = findChild<QWidget *>(QStringLiteral("gbPrintRange")); range && visible)
+            range->hide();
+    }
+};
+
 } // namespace
 
 QPrinter &TMainForm::printer()
@@ -78,9 +96,7 @@ void TMainForm::printOn(QPrinter &target)
 bool TMainForm::printWithDialog(QPrinter &target)
 {
     inMillimetres(target);
-    QPrintDialog dialog(&target, this);
-    // The whole document only: no page range, current page, selection or printing to a file.
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    WholeDocumentPrintDialog dialog(target, this);
     if (modal().exec(dialog) != QDialog::Accepted || dialog.printRange() != QAbstractPrintDialog::AllPages)
         return false;
     printOn(target);

@@ -274,6 +274,11 @@ TEST_F(PrintingTest, ThePrintDialogOffersTheWholeDocumentOnly)
                                   QAbstractPrintDialog::PrintSelection, QAbstractPrintDialog::PrintToFile})
             EXPECT_FALSE(print->testOption(option)) << option;
         EXPECT_EQ(print->printRange(), QAbstractPrintDialog::AllPages);
+        // Qt's dialog shows its page range choices whatever the options: they must be hidden.
+        print->show();
+        const auto *range = print->findChild<QWidget *>(QStringLiteral("gbPrintRange"));
+        ASSERT_NE(range, nullptr);
+        EXPECT_TRUE(range->isHidden());
         // Accepted as is (its own OK would choose a printer of the system over the test's file).
         dialog.setResult(QDialog::Accepted);
     });
