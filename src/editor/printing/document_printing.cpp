@@ -58,11 +58,13 @@ void convertPixelSizes(QTextDocument &document)
                 runs.emplace_back(it.fragment().position(), it.fragment().length());
     }
     QTextCursor cursor(&document);
+    cursor.beginEditBlock(); // one change, laid out once
     for (const auto &[position, length] : runs) {
         cursor.setPosition(position);
         cursor.setPosition(position + length, QTextCursor::KeepAnchor);
         cursor.setCharFormat(inPoints(cursor.charFormat()));
     }
+    cursor.endEditBlock();
 }
 
 // The copy that is laid out on the pages: no margin of its own (the page set-up's are the
@@ -102,6 +104,7 @@ void cutAtPageBreaks(QTextDocument &copy, qreal pageHeight)
                 cuts.push_back(block.position() + layout.lineAt(line).textStart());
     }
     QTextCursor cursor(&copy);
+    cursor.beginEditBlock(); // one change, laid out once
     for (const int position : cuts) {
         cursor.setPosition(position);
         QTextBlockFormat first = cursor.blockFormat();
@@ -112,6 +115,7 @@ void cutAtPageBreaks(QTextDocument &copy, qreal pageHeight)
         cursor.setBlockFormat(first);
         cursor.insertBlock(rest, cursor.charFormat());
     }
+    cursor.endEditBlock();
 }
 
 void paintBody(QPainter &painter, const QTextDocument &copy, int page, const QSizeF &body)
