@@ -19,6 +19,7 @@ class QComboBox;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrintPreviewDialog;
 class QPrinter;
 class QTextCharFormat;
 class QTextCursor;
@@ -87,6 +88,10 @@ public:
 
     // Finds a command by its item or button name (tests, and the tool buttons that share one).
     QAction *action(const QString &name) const;
+
+    // The printer and page set-up the print commands use, made on first use (a test points it
+    // at a PDF file).
+    QPrinter &printer();
 
     // Part of the document window's life that the frame owns.
     TDocumentInfo InitDocumentInfo(const QString &fileName) const;
@@ -273,6 +278,11 @@ private:
 
     // Printing (main_form_printing.cpp): the printer and its page set-up, kept for the session.
     std::unique_ptr<QPrinter> Printer;
+    QPrinter *readyPrinter(); // nullptr, once the user is told, when there is none
+    bool printWithDialog(QPrinter &target);
+    void printOn(QPrinter &target);
+    void setUpPage(QPrinter &target);
+    void routePreviewButtons(QPrintPreviewDialog &dialog, QPrinter &target);
 
     QStringList arguments_;
     bool shownOnce_ = false;
