@@ -137,7 +137,7 @@ void TMainForm::routePreviewButtons(QPrintPreviewDialog &dialog, QPrinter &targe
 
 void TMainForm::FilePrintItemClick()
 {
-    if (Updating || !ActiveChild)
+    if (!commandEditor())
         return;
     if (QPrinter *target = readyPrinter())
         printWithDialog(*target);
@@ -145,7 +145,7 @@ void TMainForm::FilePrintItemClick()
 
 void TMainForm::BtnPrintClick()
 {
-    if (Updating || !ActiveChild)
+    if (!commandEditor())
         return;
     if (QPrinter *target = readyPrinter())
         printOn(*target);
@@ -153,7 +153,7 @@ void TMainForm::BtnPrintClick()
 
 void TMainForm::ApercuItemClick()
 {
-    if (Updating || !ActiveChild)
+    if (!commandEditor())
         return;
     QPrinter *target = readyPrinter();
     if (!target)
