@@ -278,7 +278,7 @@ private:
 
     // Printing (main_form_printing.cpp): the printer and its page set-up, kept for the session.
     std::unique_ptr<QPrinter> Printer;
-    QPrinter *readyPrinter(); // nullptr, once the user is told, when there is none
+    QPrinter *readyPrinter(bool quiet = false); // nullptr when there is none, the user told unless quiet
     bool printWithDialog(QPrinter &target);
     void printOn(QPrinter &target);
     void setUpPage(QPrinter &target);

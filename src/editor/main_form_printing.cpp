@@ -73,14 +73,15 @@ QPrinter &TMainForm::printer()
     return *Printer;
 }
 
-QPrinter *TMainForm::readyPrinter()
+QPrinter *TMainForm::readyPrinter(bool quiet)
 {
     const QStringList installed = QPrinterInfo::availablePrinterNames();
     // Made while no printer was installed and one is now: print on it, with the same page set-up.
     if (printerMissing(printer(), installed) && !installed.isEmpty())
         Printer = madePrinter(Printer.get());
     if (printerMissing(*Printer, installed)) {
-        showMessage(this, QMessageBox::Critical, NoPrinter);
+        if (!quiet)
+            showMessage(this, QMessageBox::Critical, NoPrinter);
         return nullptr;
     }
     return Printer.get();
@@ -122,7 +123,9 @@ void TMainForm::routePreviewButtons(QPrintPreviewDialog &dialog, QPrinter &targe
         if (button->text() == print) {
             disconnect(button, &QAction::triggered, &dialog, nullptr);
             connect(button, &QAction::triggered, &dialog, [this, &dialog, &target] {
-                if (printWithDialog(target))
+                if (printerMissing(target, QPrinterInfo::availablePrinterNames()))
+                    showMessage(this, QMessageBox::Critical, NoPrinter);
+                else if (printWithDialog(target))
                     dialog.accept();
             });
         } else if (button->text() == pageSetup && view) {
@@ -155,9 +158,10 @@ void TMainForm::ApercuItemClick()
 {
     if (!commandEditor())
         return;
-    QPrinter *target = readyPrinter();
+    // A preview needs no printer: without one, only its print button says so.
+    QPrinter *target = readyPrinter(/*quiet=*/true);
     if (!target)
-        return;
+        target = &printer();
     const QTextDocument *document = ActiveChild->RichEdit->document();
     QPrintPreviewDialog dialog(target, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

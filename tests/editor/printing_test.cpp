@@ -378,7 +378,22 @@ TEST_F(PrintingTest, WithNoPrinterEachCommandSaysSoAndPrintsNothing)
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "a printer is installed on this machine";
     type(QStringLiteral("Texte"));
-    for (const char *command : {"FilePrintItem", "BtnPrint", "ApercuItem", "FileConfigItem"}) {
+    // The preview needs no printer; its print button says there is none.
+    modal.answerDialog([](QDialog &dialog) {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(&dialog);
+        ASSERT_NE(preview, nullptr);
+        preview->show();
+        EXPECT_EQ(preview->findChild<QPrintPreviewWidget *>()->pageCount(), 1);
+        for (QAction *button : preview->findChildren<QAction *>())
+            if (button->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                button->trigger();
+        preview->hide();
+    });
+    modal.answerMessage(QMessageBox::Ok);
+    run("ApercuItem");
+    ASSERT_EQ(modal.shown().size(), 2u);
+    EXPECT_EQ(modal.shown().back().text, NoPrinter);
+    for (const char *command : {"FilePrintItem", "BtnPrint", "FileConfigItem"}) {
         SCOPED_TRACE(command);
         modal.answerMessage(QMessageBox::Ok);
         const std::size_t before = modal.shown().size();
