@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace ombre {
 namespace {
@@ -161,14 +162,20 @@ void TFindDialog::focusFindText()
 {
     m_editFind->setFocus(Qt::OtherFocusReason);
     m_editFind->selectAll();
+    // The window system activates the dialog later, and the focus handling that comes with it
+    // may drop the selection: the field is selected again then.
+    m_selectOnActivation = true;
 }
 
 void TFindDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     // The user may have gone to another document meanwhile: the owner checks it again.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (std::exchange(m_selectOnActivation, false) && focusWidget() == m_editFind)
+            m_editFind->selectAll();
         emit activated();
+    }
 }
 
 void TFindDialog::updateButtons()

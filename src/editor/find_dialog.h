@@ -47,6 +47,7 @@ private:
 
     const Kind m_kind;
     bool m_writable = true;
+    bool m_selectOnActivation = false;
     QLineEdit *m_editFind = nullptr;
     QLineEdit *m_editReplace = nullptr;
     QCheckBox *m_checkWholeWord = nullptr;
