@@ -2,6 +2,7 @@
 
 #include "editor/find_replace.h"
 
+#include "editor/drawing_lock.h"
 #include "editor/find_dialog.h"
 #include "platform/modal.h"
 
@@ -28,22 +29,6 @@ void select(QTextEdit &edit, qsizetype start, qsizetype length)
     edit.setTextCursor(cursor);
     edit.ensureCursorVisible();
 }
-
-// The window draws nothing while a long change runs, and once when it is done.
-class UpdatesOff {
-public:
-    explicit UpdatesOff(QWidget &widget) : m_widget(widget), m_was(widget.updatesEnabled())
-    {
-        m_widget.setUpdatesEnabled(false);
-    }
-    ~UpdatesOff() { m_widget.setUpdatesEnabled(m_was); }
-    UpdatesOff(const UpdatesOff &) = delete;
-    UpdatesOff &operator=(const UpdatesOff &) = delete;
-
-private:
-    QWidget &m_widget;
-    bool m_was;
-};
 
 } // namespace
 
@@ -178,7 +163,7 @@ int TFindReplace::replaceAll(QTextEdit &edit, const FindQuery &query, const QStr
     const QString text = edit.document()->toRawText();
     int count = 0;
     {
-        const UpdatesOff frozen(edit);
+        const DrawingLock locked(edit);
         QTextCursor cursor(edit.document());
         cursor.beginEditBlock(); // one undo step, and the document's layout once, at the end
         for (qsizetype found = findText(text, downwards, 0); found >= 0;
