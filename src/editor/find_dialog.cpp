@@ -40,7 +40,7 @@ QLabel *makeLabel(const QString &caption, QWidget *buddy, QWidget *parent)
 
 } // namespace
 
-TFindDialog::TFindDialog(Kind kind, QWidget *parent) : QDialog(parent), m_kind(kind)
+TFindDialog::TFindDialog(Kind kind, QWidget *parent) : QDialog(parent)
 {
     const bool replace = kind == Kind::Replace;
     setObjectName(replace ? QStringLiteral("ReplaceDialog") : QStringLiteral("FindDialog"));

@@ -22,7 +22,6 @@ public:
 
     TFindDialog(Kind kind, QWidget *parent);
 
-    Kind kind() const { return m_kind; }
     // The replace dialog has no direction: it always searches downwards.
     FindQuery query() const;
     void setQuery(const FindQuery &query);
@@ -45,7 +44,6 @@ protected:
 private:
     void updateButtons();
 
-    const Kind m_kind;
     bool m_writable = true;
     bool m_selectOnActivation = false;
     QLineEdit *m_editFind = nullptr;

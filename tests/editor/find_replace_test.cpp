@@ -327,7 +327,19 @@ TEST_F(FindReplaceTest, DialogsFollowTheFindTextAndTheDocument)
 
     // Another document, read-only, becomes the active one while the dialog is open.
     document(u"un trois"_s).setReadOnly(true);
+    // The user went to the frame for it, and comes back to the dialog: its replace buttons
+    // follow that document.
+    form->activateWindow();
+    settle();
+    replace.activateWindow();
+    settle();
+    for (const char *name : {"BtnReplace", "BtnReplaceAll"})
+        EXPECT_FALSE(in<QPushButton>(replace, name).isEnabled()) << name;
+    // A press that came first changes nothing either.
+    for (const char *name : {"BtnReplace", "BtnReplaceAll"})
+        in<QPushButton>(replace, name).setEnabled(true);
     click(replace, "BtnReplaceAll");
+    click(replace, "BtnReplace");
     EXPECT_EQ(text(), u"un trois"_s);
     for (const char *name : {"BtnReplace", "BtnReplaceAll"})
         EXPECT_FALSE(in<QPushButton>(replace, name).isEnabled()) << name;
