@@ -273,8 +273,10 @@ private:
     // Runs `change` on the active document's cursor, then the frame follows its new format.
     void changeParagraphs(void (*change)(QTextCursor &));
 
-    // Find and replace (main_form_find.cpp): the dialogs, bound to the active document.
+    // Find and replace (main_form_find.cpp): the dialogs, bound to the active document; a child
+    // of the frame, made on first use.
     TFindReplace *FindReplace = nullptr;
+    TFindReplace &findReplace();
 
     // Printing (main_form_printing.cpp): the printer and its page set-up, kept for the session.
     std::unique_ptr<QPrinter> Printer;

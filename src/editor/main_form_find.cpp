@@ -1,11 +1,26 @@
 // Find and replace: the modeless dialogs, bound to the active document, and find again.
 
+#include "editor/find_replace.h"
 #include "editor/main_form.h"
+#include "editor/mdi_child.h"
+
+#include <QTextEdit>
 
 namespace ombre {
 
-void TMainForm::RechercherItemClick() {}
-void TMainForm::RechercherNextItemClick() {}
-void TMainForm::RemplacerItemClick() {}
+void TMainForm::RechercherItemClick() { findReplace().openFind(); }
+void TMainForm::RechercherNextItemClick() { findReplace().findAgain(); }
+void TMainForm::RemplacerItemClick() { findReplace().openReplace(); }
+
+TFindReplace &TMainForm::findReplace()
+{
+    if (!FindReplace)
+        // Each search asks for the document then: while none is validly active (Updating) there
+        // is none, and the commands and the dialogs' buttons do nothing.
+        FindReplace = new TFindReplace(*this, [this]() -> QTextEdit * {
+            return Updating || !ActiveChild ? nullptr : ActiveChild->RichEdit;
+        });
+    return *FindReplace;
+}
 
 } // namespace ombre
