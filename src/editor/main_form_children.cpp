@@ -8,6 +8,7 @@
 #include "editor/editing/caret_format.h"
 #include "editor/font_list.h"
 #include "editor/keyboard_state.h"
+#include "editor/drawing_lock.h"
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
 #include "editor/pictures.h"
@@ -27,22 +28,6 @@
 
 namespace ombre {
 namespace {
-
-// Holds the frame's drawing until a new document window is complete, on every way out.
-class DrawingLock {
-public:
-    explicit DrawingLock(QWidget &widget) : widget_(widget), was_(widget.updatesEnabled())
-    {
-        widget_.setUpdatesEnabled(false);
-    }
-    ~DrawingLock() { widget_.setUpdatesEnabled(was_); }
-    DrawingLock(const DrawingLock &) = delete;
-    DrawingLock &operator=(const DrawingLock &) = delete;
-
-private:
-    QWidget &widget_;
-    bool was_;
-};
 
 // The colour has no document-wide default: the empty first paragraph carries it (with the face
 // and size), so that text typed anywhere in a new document takes it, even after the caret moved.
@@ -87,7 +72,8 @@ TDocumentInfo TMainForm::InitDocumentInfo(const QString &fileName) const
 
 TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, bool loadFile)
 {
-    DrawingLock lock(*this);
+    // The frame draws once, when the new document window is complete.
+    const DrawingLock lock(*this);
     auto *child = new TMDIChild(*this);
     QMdiSubWindow *window = MdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,6 +2,7 @@
 
 #include "editor/editing/caret_format.h"
 #include "editor/editing/color_menu.h"
+#include "editor/drawing_lock.h"
 #include "editor/editing/paragraph_format.h"
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
@@ -196,16 +197,13 @@ void TMainForm::WordwrapItemClick()
     if (!commandEditor())
         return;
     TMDIChild &child = *ActiveChild;
-    setUpdatesEnabled(false);
+    const DrawingLock lock(*this);
     const bool wasModified = child.isModified();
-    {
-        const TMDIChild::ChangeHandlerDetached detached(child);
-        child.setWordWrap(WordwrapItem->isChecked());
-        child.ShowWordwrapState();
-        if (!wasModified)
-            child.setModified(false);
-    }
-    setUpdatesEnabled(true);
+    const TMDIChild::ChangeHandlerDetached detached(child);
+    child.setWordWrap(WordwrapItem->isChecked());
+    child.ShowWordwrapState();
+    if (!wasModified)
+        child.setModified(false);
 }
 
 void TMainForm::RegleItemClick()
