@@ -5,6 +5,7 @@
 #include "editor/find_replace.h"
 
 #include <QApplication>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -81,6 +82,33 @@ void BM_ReplaceAll(benchmark::State &state)
     reportPeakMemory(state, document);
 }
 BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Bold on the whole document, as the bold button applies it to a selection.
+void BM_BoldWholeDocument(benchmark::State &state)
+{
+    const auto edit = frenchDocument();
+    QTextDocument &document = *edit->document();
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (auto _ : state) {
+        edit->selectAll();
+        edit->mergeCurrentCharFormat(bold);
+        QApplication::processEvents(); // the editor shows the result
+        state.PauseTiming();
+        const QTextBlock last = document.lastBlock();
+        const bool allBold = QTextCursor(last).charFormat().fontWeight() == QFont::Bold
+            && QTextCursor(document.firstBlock()).block().begin().fragment().charFormat().fontWeight() == QFont::Bold;
+        document.undo();
+        if (!allBold || document.isUndoAvailable()) {
+            state.SkipWithError("bold not applied to everything in one undo step");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    state.SetLabel("bold on the whole document, one undo step");
+    reportPeakMemory(state, document);
+}
+BENCHMARK(BM_BoldWholeDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
