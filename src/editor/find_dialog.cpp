@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -114,6 +115,8 @@ TFindDialog::TFindDialog(Kind kind, QWidget *parent) : QDialog(parent)
     if (m_radioDown)
         connect(m_radioDown, &QRadioButton::toggled, this, &TFindDialog::queryChanged);
     connect(m_btnFindNext, &QPushButton::clicked, this, &TFindDialog::findNextClicked);
+    // Find again works from the dialog as from the document.
+    connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, m_btnFindNext, &QPushButton::click);
     if (replace) {
         connect(m_btnReplace, &QPushButton::clicked, this, &TFindDialog::replaceClicked);
         connect(m_btnReplaceAll, &QPushButton::clicked, this, &TFindDialog::replaceAllClicked);

@@ -231,6 +231,11 @@ TEST_F(FindReplaceTest, FindAgainRepeatsTheLastSearchAfterTheDialogClosedAndInAn
     fill(find, u"Un"_s, kCase);
     click(find, "BtnFindNext");
     EXPECT_EQ(selection(), (Selection{3, 5}));
+    // F3 in the dialog finds the next one, as in the document.
+    QTest::keyClick(&in<QLineEdit>(find, "EditFind"), Qt::Key_F3);
+    settle();
+    EXPECT_EQ(selection(), (Selection{9, 11}));
+    select(5, 5);
     QTest::keyClick(&find, Qt::Key_Escape);
     EXPECT_FALSE(find.isVisible());
 
