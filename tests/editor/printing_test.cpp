@@ -14,6 +14,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -215,6 +216,45 @@ TEST_F(PrintingTest, TheTextFillsThePageSetUpsMarginsExactly)
         run("BtnPrint");
         expectMargins(margins);
     }
+}
+
+TEST_F(PrintingTest, IndentsAndBulletsPrintWhereTheEditorShowsThem)
+{
+    REQUIRE_PDFTOTEXT();
+    // Through the commands the user has: a paragraph indented twice (60 pt), and one with bullets
+    // (the text hanging 10 pt after the bullet).
+    type(QStringLiteral("Retrait\nPuce\nBord"));
+    QTextCursor cursor(document().firstBlock());
+    active().RichEdit->setTextCursor(cursor);
+    run("AugmenterItem");
+    run("AugmenterItem");
+    cursor.setPosition(document().firstBlock().next().position());
+    active().RichEdit->setTextCursor(cursor);
+    run("BtnBullet");
+    printToPdf(QMarginsF(20, 20, 20, 20));
+    run("BtnPrint");
+
+    const std::vector<Page> pages = wordBoxes(pdf);
+    const Word *edge = findWord(pages, QStringLiteral("Bord"));
+    const Word *indented = findWord(pages, QStringLiteral("Retrait"));
+    const Word *bulleted = findWord(pages, QStringLiteral("Puce"));
+    ASSERT_TRUE(edge && indented && bulleted);
+    EXPECT_NEAR(edge->box.left() / kPointsPerMm, 20, kToleranceMm);
+    EXPECT_NEAR(indented->box.left() - edge->box.left(), 60, kToleranceMm * kPointsPerMm);
+    EXPECT_NEAR(bulleted->box.left() - edge->box.left(), 10, kToleranceMm * kPointsPerMm);
+    // The bullet (drawn, not a character) is ink between the margin and its text, on its line.
+    const QString picture = path(QStringLiteral("page"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-singlefile"),
+                                 QStringLiteral("-png"), pdf, picture}),
+              0);
+    const QImage page(picture + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+    int inked = 0;
+    for (int x = int(edge->box.left()) - 1; x < int(bulleted->box.left()) - 1; ++x)
+        for (int y = int(bulleted->box.top()); y < int(bulleted->box.bottom()); ++y)
+            inked += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(inked, 0) << "no bullet before the text";
 }
 
 TEST_F(PrintingTest, TextPrintsAtTheSizeTheUserSees)

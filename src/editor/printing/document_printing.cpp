@@ -67,6 +67,31 @@ void convertPixelSizes(QTextDocument &document)
     cursor.endEditBlock();
 }
 
+// Paragraph indents, spacing and tab stops are pixels of the same screen: laid out on the
+// device, they are scaled to its resolution, or a 30 point indent would print as a hair and a
+// bullet, drawn left of its text, would fall outside the page.
+void scaleParagraphLengths(QTextDocument &document, qreal scale)
+{
+    document.setIndentWidth(document.indentWidth() * scale);
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock(); // one change, laid out once
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTopMargin(format.topMargin() * scale);
+        format.setBottomMargin(format.bottomMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        QList<QTextOption::Tab> tabs = format.tabPositions();
+        for (QTextOption::Tab &tab : tabs)
+            tab.position *= scale;
+        format.setTabPositions(tabs);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
 // The copy that is laid out on the pages: no margin of its own (the page set-up's are the
 // margins), sizes in points, and every line wrapped inside the page whatever the editor shows.
 std::unique_ptr<QTextDocument> printableCopy(const QTextDocument &document, QPagedPaintDevice &device)
@@ -74,6 +99,7 @@ std::unique_ptr<QTextDocument> printableCopy(const QTextDocument &document, QPag
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->setDocumentMargin(0);
     convertPixelSizes(*copy);
+    scaleParagraphLengths(*copy, device.logicalDpiX() / kScreenDpi);
     QTextOption option = copy->defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     copy->setDefaultTextOption(option);
