@@ -2,9 +2,6 @@
 
 #include "editor/find_replace.h"
 #include "editor/main_form.h"
-#include "editor/mdi_child.h"
-
-#include <QTextEdit>
 
 namespace ombre {
 
@@ -17,9 +14,7 @@ TFindReplace &TMainForm::findReplace()
     if (!FindReplace)
         // Each search asks for the document then: while none is validly active (Updating) there
         // is none, and the commands and the dialogs' buttons do nothing.
-        FindReplace = new TFindReplace(*this, [this]() -> QTextEdit * {
-            return Updating || !ActiveChild ? nullptr : ActiveChild->RichEdit;
-        });
+        FindReplace = new TFindReplace(*this, [this] { return commandEditor(); });
     return *FindReplace;
 }
 
