@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QActionGroup;
@@ -271,7 +272,7 @@ private:
     // nothing is selected; each change one undo step.
     void applyCharFormat(const QTextCharFormat &format);
     // Runs `change` on the active document's cursor, then the frame follows its new format.
-    void changeParagraphs(void (*change)(QTextCursor &));
+    void changeParagraphs(const std::function<void(QTextCursor &)> &change);
 
     // Find and replace (main_form_find.cpp): the dialogs, bound to the active document; a child
     // of the frame, made on first use.

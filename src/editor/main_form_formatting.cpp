@@ -35,7 +35,7 @@ void TMainForm::applyCharFormat(const QTextCharFormat &format)
         edit->mergeCurrentCharFormat(format);
 }
 
-void TMainForm::changeParagraphs(void (*change)(QTextCursor &))
+void TMainForm::changeParagraphs(const std::function<void(QTextCursor &)> &change)
 {
     QTextEdit *edit = commandEditor();
     if (!edit)
@@ -165,10 +165,7 @@ void TMainForm::BtnRightClick()
 
 void TMainForm::BtnBulletClick()
 {
-    if (BtnBullet->isChecked())
-        changeParagraphs([](QTextCursor &c) { setParagraphBullets(c, true); });
-    else
-        changeParagraphs([](QTextCursor &c) { setParagraphBullets(c, false); });
+    changeParagraphs([this](QTextCursor &c) { setParagraphBullets(c, BtnBullet->isChecked()); });
 }
 
 void TMainForm::PucesItemClick()

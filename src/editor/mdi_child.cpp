@@ -1,11 +1,11 @@
 #include "editor/mdi_child.h"
 
 #include "editor/editing/caret_format.h"
+#include "editor/editing/paragraph_format.h"
 #include "editor/main_form.h"
 #include "editor/pictures.h"
 #include "editor/ruler.h"
 #include "editor/text_lines.h"
-#include "rtf/rtf_properties.h"
 #include "settings/options.h"
 
 #include <QActionGroup>
@@ -183,9 +183,7 @@ void TMDIChild::RichEditSelectionChange()
 
 ParagraphIndents TMDIChild::currentIndents() const
 {
-    const QTextBlock block = RichEdit->textCursor().block();
-    const QTextBlockFormat format = block.blockFormat();
-    return IndentsFromMargins(format.leftMargin(), rtf::firstLineIndent(block), format.rightMargin());
+    return paragraphIndents(RichEdit->textCursor().block());
 }
 
 void TMDIChild::ShowRuler()
@@ -229,11 +227,8 @@ void TMDIChild::RulerIndentChange(RulerHandle moved)
 {
     const ParagraphIndents indents =
         IndentsFromHandle(moved, Ruler->handles(), currentIndents(), Ruler->clientWidth());
-    const BlockMargins margins = MarginsFromIndents(indents);
     QTextBlockFormat format;
-    format.setLeftMargin(margins.leftMargin);
-    rtf::setFirstLineIndent(format, margins.textIndent, RichEdit->textCursor().currentList() != nullptr);
-    format.setRightMargin(margins.rightMargin);
+    setParagraphIndents(format, indents, RichEdit->textCursor().currentList() != nullptr);
     RichEdit->textCursor().mergeBlockFormat(format);
 }
 

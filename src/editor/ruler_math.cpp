@@ -1,12 +1,10 @@
 #include "editor/ruler_math.h"
 
+#include "editor/document_units.h"
+
 #include <cmath>
 
 namespace ombre {
-namespace {
-constexpr double PixelsPerPoint = 4.0 / 3.0;
-constexpr double PointsPerPixel = 0.75;
-} // namespace
 
 int RoundEven(double x)
 {
@@ -23,9 +21,9 @@ int RoundEven(double x)
 RulerHandles HandlesFromIndents(const ParagraphIndents &indents, int rulerWidth)
 {
     RulerHandles h;
-    h.first = RoundEven(indents.first * PixelsPerPoint);
-    h.left = RoundEven((indents.left + indents.first) * PixelsPerPoint);
-    h.right = rulerWidth - 6 - RoundEven((indents.right + 4) * PixelsPerPoint);
+    h.first = RoundEven(indents.first * kPixelsPerPoint);
+    h.left = RoundEven((indents.left + indents.first) * kPixelsPerPoint);
+    h.right = rulerWidth - 6 - RoundEven((indents.right + 4) * kPixelsPerPoint);
     return h;
 }
 
@@ -35,14 +33,14 @@ ParagraphIndents IndentsFromHandle(RulerHandle moved, const RulerHandles &handle
     ParagraphIndents result = current;
     switch (moved) {
     case RulerHandle::Left:
-        result.left = RoundEven(handles.left * PointsPerPixel) - current.first;
+        result.left = RoundEven(handles.left * kPointsPerPixel) - current.first;
         break;
     case RulerHandle::Right:
-        result.right = RoundEven((rulerWidth - handles.right - 10) * PointsPerPixel);
+        result.right = RoundEven((rulerWidth - handles.right - 10) * kPointsPerPixel);
         break;
     case RulerHandle::First:
-        result.first = RoundEven(handles.first * PointsPerPixel);
-        result.left = RoundEven(handles.left * PointsPerPixel) - result.first;
+        result.first = RoundEven(handles.first * kPointsPerPixel);
+        result.left = RoundEven(handles.left * kPointsPerPixel) - result.first;
         break;
     }
     return result;
@@ -51,18 +49,18 @@ ParagraphIndents IndentsFromHandle(RulerHandle moved, const RulerHandles &handle
 ParagraphIndents IndentsFromMargins(double leftMargin, double textIndent, double rightMargin)
 {
     ParagraphIndents p;
-    p.first = RoundEven((leftMargin + textIndent) * PointsPerPixel);
-    p.left = RoundEven(-textIndent * PointsPerPixel);
-    p.right = RoundEven(rightMargin * PointsPerPixel);
+    p.first = RoundEven((leftMargin + textIndent) * kPointsPerPixel);
+    p.left = RoundEven(-textIndent * kPointsPerPixel);
+    p.right = RoundEven(rightMargin * kPointsPerPixel);
     return p;
 }
 
 BlockMargins MarginsFromIndents(const ParagraphIndents &indents)
 {
     BlockMargins m;
-    m.leftMargin = (indents.first + indents.left) * PixelsPerPoint;
-    m.textIndent = -indents.left * PixelsPerPoint;
-    m.rightMargin = indents.right * PixelsPerPoint;
+    m.leftMargin = (indents.first + indents.left) * kPixelsPerPoint;
+    m.textIndent = -indents.left * kPixelsPerPoint;
+    m.rightMargin = indents.right * kPixelsPerPoint;
     return m;
 }
 

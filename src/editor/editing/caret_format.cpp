@@ -1,5 +1,7 @@
 #include "editor/editing/caret_format.h"
 
+#include "editor/document_units.h"
+
 #include <QColor>
 #include <QFont>
 #include <QTextCharFormat>
@@ -34,7 +36,7 @@ ParagraphAlignment alignmentOf(Qt::Alignment alignment)
 // A size given in pixels (the control's default font is) counts at 96 dots per inch.
 int wholePoints(const QFont &font)
 {
-    return font.pointSizeF() > 0 ? qRound(font.pointSizeF()) : qRound(font.pixelSize() * 0.75);
+    return font.pointSizeF() > 0 ? qRound(font.pointSizeF()) : qRound(font.pixelSize() * kPointsPerPixel);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "editor/editing/paragraph_format.h"
 
-#include "editor/ruler_math.h"
 #include "rtf/rtf_properties.h"
 
 #include <QTextBlock>
@@ -29,21 +28,12 @@ std::vector<int> paragraphPositions(const QTextCursor &cursor)
     return positions;
 }
 
-ParagraphIndents indentsOf(const QTextBlock &block)
-{
-    const QTextBlockFormat format = block.blockFormat();
-    return IndentsFromMargins(format.leftMargin(), rtf::firstLineIndent(block), format.rightMargin());
-}
-
 // Sets `indents` on the paragraph at `position`, which is or is not in a list.
 void setIndents(QTextCursor &edit, int position, const ParagraphIndents &indents, bool inList)
 {
     edit.setPosition(position);
     QTextBlockFormat format = edit.blockFormat();
-    const BlockMargins margins = MarginsFromIndents(indents);
-    format.setLeftMargin(margins.leftMargin);
-    rtf::setFirstLineIndent(format, margins.textIndent, inList);
-    format.setRightMargin(margins.rightMargin);
+    setParagraphIndents(format, indents, inList);
     edit.setBlockFormat(format);
 }
 
@@ -59,6 +49,20 @@ Qt::Alignment qtAlignment(ParagraphAlignment alignment)
 
 } // namespace
 
+ParagraphIndents paragraphIndents(const QTextBlock &block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    return IndentsFromMargins(format.leftMargin(), rtf::firstLineIndent(block), format.rightMargin());
+}
+
+void setParagraphIndents(QTextBlockFormat &format, const ParagraphIndents &indents, bool inList)
+{
+    const BlockMargins margins = MarginsFromIndents(indents);
+    format.setLeftMargin(margins.leftMargin);
+    rtf::setFirstLineIndent(format, margins.textIndent, inList);
+    format.setRightMargin(margins.rightMargin);
+}
+
 void setParagraphAlignment(QTextCursor &cursor, ParagraphAlignment alignment)
 {
     QTextBlockFormat format;
@@ -73,7 +77,7 @@ void setParagraphBullets(QTextCursor &cursor, bool bullets)
     const std::vector<int> positions = paragraphPositions(cursor);
     std::vector<ParagraphIndents> indents;
     for (const int position : positions)
-        indents.push_back(indentsOf(document->findBlock(position)));
+        indents.push_back(paragraphIndents(document->findBlock(position)));
 
     QTextCursor edit(cursor);
     edit.beginEditBlock();
@@ -104,7 +108,7 @@ void shiftFirstIndent(QTextCursor &cursor, int points)
     edit.beginEditBlock();
     for (const int position : paragraphPositions(cursor)) {
         const QTextBlock block = document->findBlock(position);
-        ParagraphIndents indents = indentsOf(block);
+        ParagraphIndents indents = paragraphIndents(block);
         indents.first = std::max(indents.first + points, 0);
         setIndents(edit, position, indents, block.textList() != nullptr);
     }

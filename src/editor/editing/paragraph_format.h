@@ -3,10 +3,19 @@
 // touches, each command one undo step.
 
 #include "editor/editing/caret_format.h"
+#include "editor/ruler_math.h"
 
+class QTextBlock;
+class QTextBlockFormat;
 class QTextCursor;
 
 namespace ombre {
+
+// A paragraph's indents in points, wherever its format holds them (a list paragraph keeps its
+// first-line indent aside: rtf::firstLineIndent).
+ParagraphIndents paragraphIndents(const QTextBlock &block);
+// Sets `indents` on the format of a paragraph that is (`inList`) or is not in a list.
+void setParagraphIndents(QTextBlockFormat &format, const ParagraphIndents &indents, bool inList);
 
 void setParagraphAlignment(QTextCursor &cursor, ParagraphAlignment alignment);
 

@@ -2,6 +2,8 @@
 
 #include "editor/printing/document_printing.h"
 
+#include "editor/document_units.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -21,13 +23,10 @@
 namespace ombre {
 namespace {
 
-// The editor's sizes in pixels are pixels of a screen at this resolution: as points, the
-// printed text has the size the user sees (13 px, 9.75 pt).
-constexpr qreal kScreenDpi = 96.0;
-
+// As points, the printed text has the size the user sees (13 px, 9.75 pt).
 qreal pointsOf(int pixels)
 {
-    return pixels * 72.0 / kScreenDpi;
+    return pixels * kPointsPerPixel;
 }
 
 QFont inPoints(QFont font)
