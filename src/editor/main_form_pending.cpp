@@ -1,22 +1,10 @@
-// Commands and hooks of the frame whose bodies arrive with their own subsystems: insertions,
-// properties, the word processor, spelling, help, the desktop. Each exists now as a wired action
-// with its enabling rule and does nothing yet; each moves to its subsystem's file when that
-// subsystem lands.
+// Commands and hooks of the frame whose bodies arrive with their own subsystems: the word
+// processor, spelling, help, the desktop. Each exists now as a wired action with its enabling
+// rule and does nothing yet; each moves to its subsystem's file when that subsystem lands.
 
 #include "editor/main_form.h"
 
 namespace ombre {
-
-// Document properties.
-void TMainForm::ProprietesItemClick() {}
-
-// Insertions; the formulas menu is built at creation.
-void TMainForm::DateItemClick() {}
-void TMainForm::M0Click() {}
-void TMainForm::BtnDateClick() {}
-void TMainForm::BtnFormuleClick() {}
-void TMainForm::SignatureItemClick() {}
-void TMainForm::BuildFormulasMenu() {}
 
 // Word processor and desktop shortcut; the word processor is probed at creation.
 void TMainForm::Word97ItemClick() {}

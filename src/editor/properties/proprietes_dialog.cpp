@@ -1,0 +1,1 @@
+#include "editor/properties/proprietes_dialog.h"

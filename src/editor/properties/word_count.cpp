@@ -1,0 +1,1 @@
+#include "editor/properties/word_count.h"

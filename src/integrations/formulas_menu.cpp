@@ -1,0 +1,1 @@
+#include "integrations/formulas_menu.h"

@@ -1,0 +1,1 @@
+#include "integrations/insertions.h"
