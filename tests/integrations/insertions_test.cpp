@@ -197,6 +197,49 @@ TEST_F(InsertionsTest, CurrentFormulaBeyondTheListBecomesTheLast)
     EXPECT_EQ(editor().toPlainText(), QStringLiteral("Quatre"));
 }
 
+TEST_F(InsertionsTest, FormulasMenuTakesTheKeyAsStored)
+{
+    const struct {
+        const char *why;
+        std::function<void()> store;
+        QList<int> items; // the indexes the items remember
+        QList<int> checked;
+        bool available;
+    } cases[] = {
+        // An empty value keeps its place in the list: the items after it keep their indexes.
+        {"an empty value", [] {
+             RegWriteStr(FormulesKey, QStringLiteral("F0"), QStringLiteral("Bonjour,"));
+             RegWriteStr(FormulesKey, QStringLiteral("F1"), QString());
+             RegWriteStr(FormulesKey, QStringLiteral("F2"), QStringLiteral("Salut <> !"));
+         }, {0, 2}, {2}, true},
+        // Nothing to insert: the commands stay off rather than offer an empty menu.
+        {"only empty values", [] { RegWriteStr(FormulesKey, QStringLiteral("F0"), QString()); }, {}, {}, false},
+        {"a value that is not text", [] {
+             RegWriteStr(FormulesKey, QStringLiteral("F0"), QStringLiteral("Bonjour,"));
+             RegWriteInt(FormulesKey, QStringLiteral("F1"), 7);
+         }, {}, {}, false},
+    };
+    for (const auto &c : cases) {
+        form.reset();
+        settle();
+        RegKeyDelete(FormulesKey);
+        c.store();
+        ProgramOptions().Formule = 2;
+        form = std::make_unique<TMainForm>();
+        form->show();
+        settle();
+        QList<int> items;
+        for (const QAction *a : formulaItems())
+            items.append(a->data().toInt());
+        EXPECT_EQ(items, c.items) << c.why;
+        EXPECT_EQ(checkedFormulas(), c.checked) << c.why;
+        EXPECT_EQ(form->FormulasAvailable, c.available) << c.why;
+        documentWith(QString());
+        EXPECT_EQ(item("FormulesItem").isEnabled(), c.available) << c.why;
+        EXPECT_EQ(item("BtnFormule").isEnabled(), c.available) << c.why;
+    }
+}
+
 TEST_F(InsertionsTest, DateMenuShowsTheFormatsOfOneMoment)
 {
     openDateMenu();
