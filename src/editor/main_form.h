@@ -265,7 +265,6 @@ private:
 
     // Later work's hooks (main_form_pending.cpp).
     void BuildDictionaryMenu();
-    void BuildFormulasMenu();
     void ProbeIntegrations();
     void RestoreDesktop();
     void SaveDesktop();
@@ -274,6 +273,10 @@ private:
     void CloseSpeller();
     void DecryptAndOpenByName(const QString &path);
     void DropFiles(const QStringList &paths);
+
+    // Insertions (main_form_integrations.cpp): the formulas menu, built at creation and again
+    // when the settings dialog closes with OK; sets FormulasAvailable.
+    void BuildFormulasMenu();
 
     // The editor of the document every command works on; null while Updating is set
     // (main_form_editing.cpp).

@@ -74,9 +74,9 @@ void refreshDateCaptions(const IntegrationHost &host, DateItems items, int date)
     const QDateTime now = host.CurrentDateTime();
     const QLocale system = QLocale::system();
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        QAction *item = items[static_cast<std::size_t>(i)];
         if (!IsDateFormatItem(i))
             continue;
+        QAction *item = items[static_cast<std::size_t>(i)];
         item->setText(DateItemText(i, now.date(), now.time(), system));
         item->setChecked(i == date);
     }
