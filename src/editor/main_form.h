@@ -7,6 +7,7 @@
 #include "commands/command_host.h"
 #include "editor/command_state.h"
 #include "editor/document_info.h"
+#include "integrations/integration_host.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,7 +36,7 @@ class TMDIChild;
 class TmProgressWnd;
 class TFindReplace;
 
-class TMainForm : public QMainWindow, public CommandHost {
+class TMainForm : public QMainWindow, public CommandHost, public IntegrationHost {
     Q_OBJECT
 public:
     // `arguments`: the program's command-line arguments, without the program itself.
@@ -51,6 +52,8 @@ public:
     bool SpellerAvailable = false;
     bool Word97Available = false;
     bool FormulasAvailable = false;
+    // What the date menu takes for now; a test fixes it.
+    std::function<QDateTime()> Clock = [] { return QDateTime::currentDateTime(); };
 
     QMdiArea *MdiArea = nullptr;
     QToolBar *Standard = nullptr;
@@ -188,11 +191,6 @@ public slots:
     void ProprietesItemClick();
     void Word97ItemClick();
     void RaccourciItemClick();
-    void DateItemClick();
-    void M0Click();
-    void BtnDateClick();
-    void BtnFormuleClick();
-    void SignatureItemClick();
     void OrthographeItemClick();
     void BtnCrypterClick();
     void FileCrypterItemClick();
@@ -214,6 +212,18 @@ public slots:
     void OpenDocumentFile(const QString &path) override;
     void BringToFront() override;
     void ShowHelp(const QString &keyword) override;
+
+    // Insertions (main_form_integrations.cpp): the date menu's refresh on opening, its items
+    // (M0Click serves all seven), the date and formula buttons, the signature.
+    void DateItemClick();
+    void M0Click();
+    void BtnDateClick();
+    void BtnFormuleClick();
+    void SignatureItemClick();
+
+    // What the insertions need of the frame.
+    QTextEdit *ActiveEditor() const override;
+    QDateTime CurrentDateTime() const override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -255,7 +265,6 @@ private:
 
     // Later work's hooks (main_form_pending.cpp).
     void BuildDictionaryMenu();
-    void BuildFormulasMenu();
     void ProbeIntegrations();
     void RestoreDesktop();
     void SaveDesktop();
@@ -264,6 +273,10 @@ private:
     void CloseSpeller();
     void DecryptAndOpenByName(const QString &path);
     void DropFiles(const QStringList &paths);
+
+    // Insertions (main_form_integrations.cpp): the formulas menu, built at creation and again
+    // when the settings dialog closes with OK; sets FormulasAvailable.
+    void BuildFormulasMenu();
 
     // The editor of the document every command works on; null while Updating is set
     // (main_form_editing.cpp).

@@ -1,14 +1,56 @@
-// The main window's side of the insertions: one-line handlers into src/integrations.
+// The main window's side of the insertions: one-line handlers into src/integrations, and the
+// IntegrationHost through which they reach the active document.
 
 #include "editor/main_form.h"
+#include "integrations/formulas_menu.h"
+#include "integrations/insertions.h"
+#include "settings/options.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace ombre {
 
-void TMainForm::DateItemClick() {}
-void TMainForm::M0Click() {}
-void TMainForm::BtnDateClick() {}
-void TMainForm::BtnFormuleClick() {}
-void TMainForm::SignatureItemClick() {}
-void TMainForm::BuildFormulasMenu() {}
+QTextEdit *TMainForm::ActiveEditor() const
+{
+    return commandEditor();
+}
+
+QDateTime TMainForm::CurrentDateTime() const
+{
+    return Clock();
+}
+
+void TMainForm::DateItemClick()
+{
+    refreshDateCaptions(*this, M, ProgramOptions().Date);
+}
+
+void TMainForm::M0Click()
+{
+    if (auto *item = qobject_cast<QAction *>(sender()))
+        insertDateItem(*this, *item, ProgramOptions().Date);
+}
+
+void TMainForm::BtnDateClick()
+{
+    insertChosenDate(*this, M, ProgramOptions().Date);
+}
+
+void TMainForm::BtnFormuleClick()
+{
+    insertCurrentFormula(*this, *FormulesItem->menu());
+}
+
+void TMainForm::SignatureItemClick()
+{
+    insertSignature(*this, ProgramOptions().Signature);
+}
+
+void TMainForm::BuildFormulasMenu()
+{
+    FormulasAvailable = buildFormulasMenu(*FormulesItem->menu(), ProgramOptions(),
+                                          [this](QAction &item) { insertFormulaItem(*this, item, ProgramOptions().Formule); });
+}
 
 } // namespace ombre
