@@ -358,8 +358,8 @@ void TMDIChild::ChildPopupPopup(const QPoint &pos)
     connect(bullets, &QAction::triggered, MainForm.BtnBullet, &QAction::trigger);
     ChildPopup->addSeparator();
     add(QStringLiteral("&Date"), QStringLiteral("Insérer la date"), 8, commands.change, &TMainForm::BtnDateClick);
-    add(QStringLiteral("&Formule"), QStringLiteral("Insérer la formule de politesse"), 22, commands.change,
-        &TMainForm::BtnFormuleClick);
+    add(QStringLiteral("&Formule"), QStringLiteral("Insérer la formule de politesse"), 22,
+        commands.change && MainForm.FormulasAvailable, &TMainForm::BtnFormuleClick);
     add(QStringLiteral("&Signature"), QStringLiteral("Insérer la signature"), 9,
         commands.change && !ProgramOptions().Signature.isEmpty(), &TMainForm::SignatureItemClick);
 
