@@ -51,6 +51,8 @@ TEST(WordCount, CountsCharactersAndWordsByTheFoldedText)
         {"a lower-case symbol matches nothing", QStringLiteral("l'été"), QStringLiteral("a"), 5, 2},
         {"the blank of the symbols ignored", QStringLiteral("un deux"), QStringLiteral(" '"), 7, 2},
         {"accents as combining marks", QStringLiteral("e\u0301te\u0301"), DefaultSymbols, 3, 1},
+        {"a combining mark ending a long run", QString(4095, u'a') + QStringLiteral("e\u0301"), DefaultSymbols,
+         4096, 1},
         {"a character beyond 16 bits", QStringLiteral("la \U0001D11E clé"), QStringLiteral("\U0001D11E"), 8, 3},
     };
     for (const Case &c : cases) {

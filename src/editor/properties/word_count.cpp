@@ -11,28 +11,6 @@
 namespace ombre {
 namespace {
 
-// Text pasted from another system may carry its accents as separate combining marks; it counts
-// as the composed text the user sees. Text composed already (nearly all) is counted in place:
-// normalized() then hands back the caller's own buffer, which is the caller's to wipe. A
-// composed copy holds the document's text and is wiped.
-class ComposedText {
-public:
-    explicit ComposedText(QStringView text)
-        : m_text(QString::fromRawData(text.data(), text.size()).normalized(QString::NormalizationForm_C))
-    {
-    }
-
-    QStringView view() const { return m_text.value; }
-
-private:
-    SecretString m_text;
-};
-
-// Line and paragraph breaks, and the marks a document keeps where a table's frame begins and
-// ends: structure, not characters.
-constexpr char32_t kBeginningOfFrame = 0xFDD0;
-constexpr char32_t kEndOfFrame = 0xFDD1;
-
 // Calls `visit` with every code point of the text; a lone surrogate is a character of its own.
 template <typename Visit>
 void forEachCodePoint(QStringView text, Visit visit)
@@ -48,6 +26,46 @@ void forEachCodePoint(QStringView text, Visit visit)
         }
     }
 }
+
+// Text pasted from another system may carry its accents as separate combining marks; it counts
+// as the composed text the user sees. Nothing composes with what precedes a character below
+// U+0300, so the text is composed piece by piece between such characters: a piece without
+// any character from U+0300 up (nearly all of them) is visited in place, and the others are
+// composed alone, which stays fast where composing the whole text at once would not.
+constexpr char16_t kFirstCombining = 0x300;
+constexpr qsizetype kPieceSize = 4096;
+
+bool composedAlready(QStringView piece)
+{
+    return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c.unicode() < kFirstCombining; });
+}
+
+template <typename Visit>
+void forEachComposedCodePoint(QStringView text, Visit visit)
+{
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = std::min(size, start + kPieceSize);
+        while (end < size && text[end].unicode() >= kFirstCombining)
+            ++end;
+        const QStringView piece = text.sliced(start, end - start);
+        if (composedAlready(piece)) {
+            forEachCodePoint(piece, visit);
+        } else {
+            // Both the copy and the composed text are the document's text.
+            const SecretString copy(piece.toString());
+            const SecretString composed(copy.value.normalized(QString::NormalizationForm_C));
+            forEachCodePoint(composed.value, visit);
+        }
+        start = end;
+    }
+}
+
+// Line and paragraph breaks, and the marks a document keeps where a table's frame begins and
+// ends: structure, not characters.
+constexpr char32_t kBeginningOfFrame = 0xFDD0;
+constexpr char32_t kEndOfFrame = 0xFDD1;
 
 bool isBreak(char32_t c)
 {
@@ -95,19 +113,17 @@ private:
 
 qsizetype CountCharacters(QStringView text)
 {
-    const ComposedText composed(text);
     qsizetype count = 0;
-    forEachCodePoint(composed.view(), [&count](char32_t c) { count += isBreak(c) ? 0 : 1; });
+    forEachComposedCodePoint(text, [&count](char32_t c) { count += isBreak(c) ? 0 : 1; });
     return count;
 }
 
 qsizetype CountWords(QStringView text, QStringView symbols)
 {
-    const ComposedText composed(text);
     const WordCharacters words(symbols);
     qsizetype count = 0;
     bool inWord = false;
-    forEachCodePoint(composed.view(), [&](char32_t c) {
+    forEachComposedCodePoint(text, [&](char32_t c) {
         const bool word = words.contains(c);
         count += word && !inWord ? 1 : 0;
         inWord = word;
