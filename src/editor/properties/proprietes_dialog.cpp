@@ -75,7 +75,7 @@ private:
     int m_lines = 0;
 };
 
-void setCounts(QLabel &characters, QLabel &words, const QString &text, const QString &symbols)
+void setCounts(QLabel &characters, QLabel &words, QStringView text, const QString &symbols)
 {
     characters.setText(withUnit(CountCharacters(text), CharacterUnit));
     words.setText(withUnit(CountWords(text, symbols), WordUnit));
@@ -139,11 +139,14 @@ TProprietes::TProprietes(QWidget *parent, const PropertiesSource &source, const 
     Taille->setText(withUnit(streamedSize(source), ByteUnit));
     if (TailleConteneur)
         TailleConteneur->setText(withUnit(container.size(), ByteUnit));
-    // Both texts are the plaintext: wiped once counted.
+    // The plaintext, wiped once counted. Its characters stand at the document's positions, so
+    // the selection is a view of it rather than another copy.
     const SecretString whole(source.editor.document()->toRawText());
     setCounts(*CaraTotal, *MotTotal, whole.value, symbols);
-    const SecretString selected(source.editor.textCursor().selectedText());
-    setCounts(*CaraSelect, *MotSelect, selected.value, symbols);
+    const QTextCursor cursor = source.editor.textCursor();
+    const QStringView selected =
+        QStringView(whole.value).sliced(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    setCounts(*CaraSelect, *MotSelect, selected, symbols);
 
     adjustSize();
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
