@@ -4,61 +4,14 @@
 
 #include "editor/find_replace.h"
 
-#include <QApplication>
+#include "french_document.h"
+
 #include <QTextBlock>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
-
-#include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-
-#include <memory>
 
 namespace {
 
-constexpr qsizetype kDocumentSize = 1024 * 1024;
-constexpr int kMatches = 10000;
-
-// A shown editor holding about 1 MB of French prose in kMatches paragraphs, each with one bold
-// phrase and one "ombre" (the word the find benchmarks look for, found nowhere else).
-std::unique_ptr<QTextEdit> frenchDocument()
-{
-    auto edit = std::make_unique<QTextEdit>();
-    edit->resize(800, 600);
-    QTextDocument &document = *edit->document();
-    document.setUndoRedoEnabled(false); // building it is no step to undo
-    QTextCursor cursor(&document);
-    QTextCharFormat plain, bold;
-    bold.setFontWeight(QFont::Bold);
-    const QString opening = QStringLiteral(" : à l'ombre des châtaigniers, les cœurs « naïfs » s'éveillent ");
-    const QString phrase = QStringLiteral("sous le vieux chêne");
-    const QString closing = QStringLiteral(", près du ruisseau où l'on pêche le matin et le soir, puis le jour passe");
-    const qsizetype paragraphChars = kDocumentSize / kMatches - 1; // and its paragraph break
-    for (int n = 0; n < kMatches; ++n) {
-        if (n > 0)
-            cursor.insertBlock();
-        const QString start = QStringLiteral("Paragraphe ") + QString::number(n) + opening;
-        cursor.insertText(start, plain);
-        cursor.insertText(phrase, bold);
-        const qsizetype left = paragraphChars - start.size() - phrase.size() - 1;
-        cursor.insertText(closing.left(left).leftJustified(left) + QLatin1Char('.'), plain);
-    }
-    document.setUndoRedoEnabled(true);
-    edit->show();
-    QApplication::processEvents();
-    return edit;
-}
-
-void reportPeakMemory(benchmark::State &state, const QTextDocument &document)
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_mb"] = double(usage.ru_maxrss) / 1024.0;
-    state.counters["input_mb"] = double(document.characterCount()) / (1024.0 * 1024.0);
-}
+using bench::frenchDocument;
+using bench::reportPeakMemory;
 
 void BM_ReplaceAll(benchmark::State &state)
 {
@@ -72,14 +25,14 @@ void BM_ReplaceAll(benchmark::State &state)
         state.PauseTiming();
         // One undo takes the document back to where it was, with nothing left to undo.
         document.undo();
-        if (replaced != kMatches || document.isUndoAvailable() || document.characterCount() != characters) {
+        if (replaced != bench::kParagraphs || document.isUndoAvailable() || document.characterCount() != characters) {
             state.SkipWithError("not every match replaced in one undo step");
             break;
         }
         state.ResumeTiming();
     }
     state.SetLabel("replace all, 10,000 matches, one undo step");
-    reportPeakMemory(state, document);
+    reportPeakMemory(state, document.characterCount());
 }
 BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -106,18 +59,10 @@ void BM_BoldWholeDocument(benchmark::State &state)
         state.ResumeTiming();
     }
     state.SetLabel("bold on the whole document, one undo step");
-    reportPeakMemory(state, document);
+    reportPeakMemory(state, document.characterCount());
 }
 BENCHMARK(BM_BoldWholeDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return bench::runBenchmarks(argc, argv); }

@@ -88,9 +88,11 @@ std::string FoldAccents(std::string_view text)
 {
     std::string result(text);
     for (char &c : result)
-        c = static_cast<char>(kFoldTable[static_cast<unsigned char>(c)]);
+        c = static_cast<char>(FoldAccent(static_cast<unsigned char>(c)));
     return result;
 }
+
+unsigned char FoldAccent(unsigned char c) { return kFoldTable[c]; }
 
 std::string CheckOwnerName(std::string_view ownerName)
 {

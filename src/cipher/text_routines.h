@@ -19,6 +19,8 @@ std::string UnmaskText(std::string_view masked);
 
 // Folds French accented letters to their capital base letter and a..z to A..Z; other bytes stay.
 std::string FoldAccents(std::string_view text);
+// The same fold for one character: the word count applies it to every character below 256.
+unsigned char FoldAccent(unsigned char c);
 
 // The owner name when it is made only of letters (French accents included) and spaces, else the
 // default owner text: a deciphered name that fails is the sign of a wrong password.

@@ -18,6 +18,7 @@ struct DecryptedDocument {
     QByteArrayView Content; // the text as the rich-edit control streams it; valid during the call
     bool ReadOnly = true;   // the document opens read-only
     QString OwnerPanel;     // text of the status bar's owner panel; empty: leave it empty
+    QString ContainerPath;  // the container the document was deciphered from
 };
 
 class CommandHost {

@@ -35,12 +35,13 @@ std::optional<ArmourKind> armourOf(const QString &path)
     return ArmourKindNamedBy(path.toStdString());
 }
 
-void showDocument(CommandHost &host, const QString &name, std::span<const std::uint8_t> content,
-                  const std::string &owner)
+void showDocument(CommandHost &host, const QString &container, const QString &name,
+                  std::span<const std::uint8_t> content, const std::string &owner)
 {
     const TProgramOptions &options = ProgramOptions();
     DecryptedDocument document;
     document.SourceName = name;
+    document.ContainerPath = QFileInfo(container).absoluteFilePath();
     document.Content = QByteArrayView(content.data(), static_cast<qsizetype>(content.size()));
     document.ReadOnly = options.ReadOnly;
     if (options.Authenticity)
@@ -176,7 +177,7 @@ void DecryptAndOpen(CommandHost &host, const QString &path)
             const std::span<const std::uint8_t> content =
                 reader.feedInPieces(text.bytes, [&positions](std::size_t bytes) { positions.advance(bytes); });
             progress.HideProgress();
-            showDocument(host, name, content, reader.ownerName());
+            showDocument(host, path, name, content, reader.ownerName());
             break;
         }
         case static_cast<std::uint8_t>(ContainerContent::File):

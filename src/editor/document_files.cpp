@@ -8,11 +8,11 @@
 #include "editor/main_form.h"
 #include "editor/mdi_child.h"
 #include "editor/ruler.h"
+#include "editor/wait_cursor.h"
 #include "platform/modal.h"
 #include "settings/options.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -63,14 +63,6 @@ bool extensionFits(const QString &chosen, const SaveFormat &format)
         return extension != QLatin1String(".rtf");
     return extension == QLatin1Char('.') + format.defaultExtension;
 }
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 const QString ReadOnlyNote = QStringLiteral("\r\n\r\n Ce fichier est en lecture seule.");
 const QString ReplaceQuestion = QStringLiteral("\r\n\r\nCe fichier existe déjà. Voulez-vous le remplacer ?");

@@ -25,7 +25,8 @@ QByteArray StreamOut(const QTextDocument &document, bool plainText, PlainTextEnc
     if (!plainText)
         return rtf::writeRtf(document);
     const PlainTextEncoding preferred = encoding ? *encoding : PlainTextEncoding{};
-    return encodePlainText(document.toRawText(), preferred, encoding);
+    const SecretString text(document.toRawText());
+    return encodePlainText(text.value, preferred, encoding);
 }
 
 FileResult ReadDocumentFile(const QString &path, QTextDocument &document, bool plainText,

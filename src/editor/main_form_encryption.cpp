@@ -109,6 +109,7 @@ void TMainForm::OpenDecryptedDocument(const DecryptedDocument &document)
     }
     child->setModified(false);
     child->setReadOnly(document.ReadOnly);
+    child->ContainerPath = document.ContainerPath;
     child->ImgDecode->setPixmap(StatusPicture(4));
     child->Panels[TMDIChild::PanelCount - 1]->setText(document.OwnerPanel);
     child->RichEditSelectionChange();

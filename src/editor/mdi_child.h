@@ -34,6 +34,8 @@ public:
     TDocumentInfo DocumentInfo;
     // How a plain-text file was found, so that it is written back the same way.
     PlainTextEncoding TextEncoding;
+    // The container this document was deciphered from, shown in its properties; empty otherwise.
+    QString ContainerPath;
 
     QTextEdit *RichEdit;
     TRuler *Ruler;

@@ -2,6 +2,7 @@
 
 #include "rtf/code_page.h"
 #include "rtf/rtf_properties.h"
+#include "platform/qt_secret.h"
 
 #include <QHash>
 #include <QTextBlock>
@@ -181,7 +182,8 @@ void Writer::paragraph(const QTextBlock &block)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         characterProperties(CharacterProperties::of(fragment.charFormat(), m_defaults));
-        text(fragment.text());
+        const SecretString fragmentText(fragment.text()); // a copy of the document's text
+        text(fragmentText.value);
     }
     word("par");
     m_out += "\r\n";
