@@ -29,13 +29,17 @@ bool buildFormulasMenu(QMenu &menu, TProgramOptions &options, const std::functio
 {
     EnsureDefaultFormulas(options);
     menu.clear();
-    for (QActionGroup *group : menu.findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly))
-        delete group;
-
     QStringList formulas;
     if (!ReadFormulas(formulas))
         return false;
-    auto *group = new QActionGroup(&menu);
+    // Clearing the menu deleted its items, which left the radio group as they went; the group
+    // itself stays with the menu from one build to the next.
+    const QString groupName = QStringLiteral("FormulesGroup");
+    auto *group = menu.findChild<QActionGroup *>(groupName, Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QActionGroup(&menu);
+        group->setObjectName(groupName);
+    }
     for (int i = 0; i < static_cast<int>(formulas.size()); ++i) {
         if (formulas[i].isEmpty())
             continue;
