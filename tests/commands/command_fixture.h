@@ -11,6 +11,7 @@
 #include "support/codage_answers.h"
 #include "support/dialog_driver.h"
 #include "support/scripted_modal.h"
+#include "support/text_printing.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,13 +19,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure output for texts.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace ombre::test {
 

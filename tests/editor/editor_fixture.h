@@ -95,6 +95,15 @@ protected:
 
     void type(const QString &text) { active().RichEdit->insertPlainText(text); }
 
+    // Selects [from, to) of the active document; the caret ends at `to`.
+    void select(int from, int to)
+    {
+        QTextCursor cursor = active().RichEdit->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        active().RichEdit->setTextCursor(cursor);
+    }
+
     std::vector<QString> messageTexts() const
     {
         std::vector<QString> texts;

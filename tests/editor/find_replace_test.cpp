@@ -49,14 +49,6 @@ protected:
         return active();
     }
 
-    void select(int start, int end)
-    {
-        QTextCursor cursor = active().RichEdit->textCursor();
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        active().RichEdit->setTextCursor(cursor);
-    }
-
     Selection selection() const
     {
         const QTextCursor cursor = active().RichEdit->textCursor();

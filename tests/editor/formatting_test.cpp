@@ -37,10 +37,7 @@ protected:
 
     void select(int from, int to)
     {
-        QTextCursor cursor = edit().textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        edit().setTextCursor(cursor);
+        EditorTest::select(from, to);
         settle();
     }
 

@@ -6,6 +6,7 @@
 #include "editor_fixture.h"
 #include "support/codage_answers.h"
 #include "support/dialog_driver.h"
+#include "support/text_printing.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -13,10 +14,6 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <optional>
-#include <ostream>
-
-// Failures show the texts, not their code units.
-void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ombre::test {
 namespace {
@@ -95,14 +92,6 @@ protected:
     {
         run("FileSaveItem");
         return withUnit(QFileInfo(active().DocumentInfo.FileName).size(), QStringLiteral(" octet"));
-    }
-
-    void select(int from, int to)
-    {
-        QTextCursor cursor = active().RichEdit->textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        active().RichEdit->setTextCursor(cursor);
     }
 };
 

@@ -42,14 +42,6 @@ protected:
         editor().setTextCursor(cursor);
     }
 
-    void select(int from, int to)
-    {
-        QTextCursor cursor = editor().textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        editor().setTextCursor(cursor);
-    }
-
     QList<QAction *> formulaItems() const { return form->FormulesItem->menu()->actions(); }
 
     QAction &formulaItem(int index) const
