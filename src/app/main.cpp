@@ -1,8 +1,11 @@
-// Ombrelunaire: the program. Everything lives in the libraries; this file starts the application,
-// puts Qt's own dialogs and menus in French and shows the frame.
+// Ombrelunaire: the program. Everything lives in the libraries; this file runs the start in its
+// order: the French interface, the single-instance rule, the splash, the frame.
 
 #include "app/application_setup.h"
+#include "cipher/user_texts.h"
 #include "editor/main_form.h"
+#include "integrations/startup/first_instance.h"
+#include "integrations/startup/splash.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -24,7 +27,8 @@ int main(int argc, char *argv[])
         else
             arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    // The smoke run builds the whole frame without a screen, and away from the user's settings.
+    // The smoke run builds the whole frame without a screen, away from the user's settings and
+    // from a program the user may have running.
     if (selfTest) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);
@@ -33,7 +37,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const ombre::ApplicationSetup setup(app);
 
+    const QString title = QString::fromUtf8(ombre::user_texts::kProgramTitle);
+    if (!selfTest && ombre::FirstInstance(QStringLiteral("TMainForm"), title, arguments))
+        return 0;
+    std::unique_ptr<ombre::TfrmSplash> splash = selfTest ? nullptr : ombre::ShowSplash(arguments);
+
     ombre::TMainForm mainForm(arguments);
+    splash.reset();
+    if (ombre::InstanceChannel *channel = ombre::RunningInstanceChannel())
+        mainForm.ListenToLaterStarts(*channel);
     mainForm.show();
     if (selfTest)
         QTimer::singleShot(0, &mainForm, [&mainForm] {

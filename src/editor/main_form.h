@@ -32,6 +32,8 @@ namespace ombre {
 
 struct CaretFormat;
 class TMDIChild;
+class InstanceChannel;
+struct HandOver;
 
 class TmProgressWnd;
 class TFindReplace;
@@ -124,6 +126,10 @@ public:
     void SetBrutItemSubmenu(bool proportional);
     // A document window is closing: the frame stops treating it as a document.
     void ChildClosing(TMDIChild &child);
+
+    // The running instance (main_form_instance.cpp): what later starts hand over opens here.
+    void ListenToLaterStarts(InstanceChannel &channel);
+    void HandOverReceived(const HandOver &handOver);
 
 public slots:
     void FileNewItemClick();
@@ -266,6 +272,7 @@ private:
     // Later work's hooks (main_form_pending.cpp).
     void BuildDictionaryMenu();
     void ProbeIntegrations();
+    // The documents of the last session (main_form_desktop.cpp).
     void RestoreDesktop();
     void SaveDesktop();
     void RestorePlacement();

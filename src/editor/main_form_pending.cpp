@@ -1,5 +1,5 @@
 // Commands and hooks of the frame whose bodies arrive with their own subsystems: the word
-// processor, spelling, help, the desktop. Each exists now as a wired action with its enabling
+// processor and spelling. Each exists now as a wired action with its enabling
 // rule and does nothing yet; each moves to its subsystem's file when that subsystem lands.
 
 #include "editor/main_form.h"
@@ -15,15 +15,5 @@ void TMainForm::ProbeIntegrations() {}
 void TMainForm::OrthographeItemClick() {}
 void TMainForm::BuildDictionaryMenu() {}
 void TMainForm::CloseSpeller() {}
-
-// Help and about box.
-void TMainForm::HelpIndexItemClick() {}
-void TMainForm::HelpChercheItemClick() {}
-void TMainForm::HelpWebItemClick() {}
-void TMainForm::HelpAboutItemClick() {}
-
-// Desktop restore.
-void TMainForm::RestoreDesktop() {}
-void TMainForm::SaveDesktop() {}
 
 } // namespace ombre

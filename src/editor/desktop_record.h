@@ -1,0 +1,2 @@
+#pragma once
+// The Desktop key of the store and the document records it holds.

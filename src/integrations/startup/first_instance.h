@@ -1,0 +1,20 @@
+#pragma once
+// The single-instance rule at the start of the program.
+
+#include <QString>
+#include <QStringList>
+
+namespace ombre {
+
+class InstanceChannel;
+
+// True when another instance runs and has been handed the command line (its first argument, a
+// file resolved against this start's working folder): this process then ends without a window.
+// False when this process is to go on as the running instance.
+bool FirstInstance(const QString &className, const QString &title, const QStringList &arguments);
+
+// The channel the running instance listens on, once FirstInstance has returned false; the main
+// window connects to it. Null before that.
+InstanceChannel *RunningInstanceChannel();
+
+} // namespace ombre

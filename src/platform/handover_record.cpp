@@ -1,0 +1,1 @@
+#include "platform/handover_record.h"
