@@ -86,10 +86,12 @@ TAPropos::TAPropos(QWidget *parent) : QDialog(parent)
     auto *band = new QFrame(this);
     band->setFrameShape(QFrame::Box);
     band->setFrameShadow(QFrame::Sunken);
-    band->setGeometry(kMargin, 190, kInner, 34);
+    band->setGeometry(kMargin, 186, kInner, 40);
     Algorithm = new QLabel(QStringLiteral("Algorithme de codage Pukall Cipher 1"), band);
     Algorithm->setAlignment(Qt::AlignCenter);
-    Algorithm->setGeometry(2, 2, kInner - 4, 30);
+    // The band is narrower than the line in most desktop fonts: it breaks in two there.
+    Algorithm->setWordWrap(true);
+    Algorithm->setGeometry(4, 2, kInner - 8, 36);
 
     BtnOk = new QPushButton(QStringLiteral("Ok"), this);
     BtnOk->setToolTip(QStringLiteral("Ferme la fenêtre"));

@@ -37,11 +37,13 @@ public:
     }
     ~HelpDesk() override { QDesktopServices::unsetUrlHandler(QLatin1String(kHelpScheme)); }
 
+    // Made on first use as a child of the frame, which owns it from then on.
     static HelpDesk &of(QWidget *owner)
     {
-        if (auto *desk = find(owner))
-            return *desk;
-        return *new HelpDesk(owner);
+        HelpDesk *desk = find(owner);
+        if (!desk)
+            desk = new HelpDesk(owner);
+        return *desk;
     }
     static HelpDesk *find(const QWidget *owner)
     {
