@@ -129,10 +129,4 @@ void TMainForm::BringToFront()
     activateWindow();
 }
 
-void TMainForm::ShowHelp(const QString &keyword)
-{
-    Q_UNUSED(keyword);
-    HelpIndexItemClick();
-}
-
 } // namespace ombre

@@ -16,7 +16,7 @@ void TMainForm::OptionsItemClick()
         if (ActiveChild)
             ActiveChild->RichEditSelectionChange();
     };
-    ShowSettingsDialog(this, ProgramOptions(), applied, [this] { HelpIndexItemClick(); });
+    ShowSettingsDialog(this, ProgramOptions(), applied, [this] { ShowHelp(QStringLiteral("Paramètres")); });
 }
 
 void TMainForm::RestorePlacement()
