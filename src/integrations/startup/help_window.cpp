@@ -41,8 +41,10 @@ public:
     static HelpDesk &of(QWidget *owner)
     {
         HelpDesk *desk = find(owner);
-        if (!desk)
+        if (!desk) {
             desk = new HelpDesk(owner);
+            desk->setObjectName(QStringLiteral("HelpDesk"));
+        }
         return *desk;
     }
     static HelpDesk *find(const QWidget *owner)
