@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     const ombre::ApplicationSetup setup(app);
 
     const QString title = QString::fromUtf8(ombre::user_texts::kProgramTitle);
-    if (!selfTest && ombre::FirstInstance(QStringLiteral("TMainForm"), title, arguments))
+    if (!selfTest && ombre::FirstInstance(title, arguments))
         return 0;
     std::unique_ptr<ombre::TfrmSplash> splash = selfTest ? nullptr : ombre::ShowSplash(arguments);
 

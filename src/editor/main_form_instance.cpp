@@ -23,6 +23,7 @@ QString canonicalPath(const QString &path)
 void TMainForm::ListenToLaterStarts(InstanceChannel &channel)
 {
     connect(&channel, &InstanceChannel::received, this, &TMainForm::HandOverReceived);
+    channel.serve();
 }
 
 void TMainForm::HandOverReceived(const HandOver &handOver)

@@ -10,11 +10,17 @@ class InstanceChannel;
 
 // True when another instance runs and has been handed the command line (its first argument, a
 // file resolved against this start's working folder): this process then ends without a window.
-// False when this process is to go on as the running instance.
-bool FirstInstance(const QString &className, const QString &title, const QStringList &arguments);
+// False when this process is to go on as the running instance. The running instance is found
+// through its channel, whatever its window's caption.
+bool FirstInstance(const QString &title, const QStringList &arguments);
 
 // The channel the running instance listens on, once FirstInstance has returned false; the main
-// window connects to it. Null before that.
+// window connects to it. Null before that, and when another instance holds the channel but did
+// not answer (this process then goes on alone).
 InstanceChannel *RunningInstanceChannel();
+
+// The whole path of a command-line argument, resolved against the working folder, links
+// followed where the file exists.
+QString HandOverPath(const QString &argument);
 
 } // namespace ombre
