@@ -3,22 +3,13 @@
 #include "editor/main_form.h"
 
 #include "editor/mdi_child.h"
+#include "integrations/startup/first_instance.h"
 #include "platform/instance_channel.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 
 namespace ombre {
-namespace {
-
-QString canonicalPath(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? path : canonical;
-}
-
-} // namespace
 
 void TMainForm::ListenToLaterStarts(InstanceChannel &channel)
 {
@@ -37,10 +28,10 @@ void TMainForm::HandOverReceived(const HandOver &handOver)
         return;
     // The same file asked for twice comes to the front rather than opening a second window that
     // would save over the first.
-    const QString wanted = canonicalPath(handOver.path);
+    const QString wanted = HandOverPath(handOver.path);
     for (TMDIChild *child : DocumentWindows())
-        if (canonicalPath(child->DocumentInfo.FileName) == wanted
-            || (!child->ContainerPath.isEmpty() && canonicalPath(child->ContainerPath) == wanted)) {
+        if (HandOverPath(child->DocumentInfo.FileName) == wanted
+            || (!child->ContainerPath.isEmpty() && HandOverPath(child->ContainerPath) == wanted)) {
             MdiArea->setActiveSubWindow(child->subWindow());
             return;
         }

@@ -1,6 +1,7 @@
 // One program per user, with real later starts of the program: a file started from the file
 // manager opens in the running frame and the later start ends at once; two starts at the same
 // moment give one instance; a killed instance never locks the user out.
+#include "cipher/user_texts.h"
 #include "editor/editor_fixture.h"
 #include "platform/instance_channel.h"
 
@@ -13,7 +14,7 @@
 namespace ombre::test {
 namespace {
 
-const QString kTitle = QStringLiteral("Ombrelunaire 98");
+const QString kTitle = QString::fromUtf8(user_texts::kProgramTitle);
 
 class SingleInstanceTest : public EditorTest {
 protected:
@@ -118,7 +119,7 @@ TEST_F(SingleInstanceTest, KilledInstanceNeverLocksTheUserOut)
     ASSERT_TRUE(instanceAnswers());
     ::kill(pid_t(first.processId()), SIGKILL);
     finished(first);
-    ASSERT_TRUE(QFileInfo::exists(runtime.filePath(QStringLiteral("ombrelunaire-98.socket")))) << "left behind";
+    ASSERT_TRUE(QFileInfo::exists(InstanceChannel(runtime.path(), kTitle).socketPath())) << "left behind";
 
     QProcess &next = start();
     EXPECT_TRUE(instanceAnswers());

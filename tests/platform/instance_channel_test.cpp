@@ -1,6 +1,7 @@
 // The single-instance channel in one process: the election, the hand-over answered only once it
 // has been handled, later starts that wait until the running instance serves, and what a dead
 // instance or a hostile peer leaves behind.
+#include "cipher/user_texts.h"
 #include "platform/handover_record.h"
 #include "platform/instance_channel.h"
 
@@ -19,7 +20,7 @@
 namespace ombre {
 namespace {
 
-const QString kTitle = QStringLiteral("Ombrelunaire 98");
+const QString kTitle = QString::fromUtf8(user_texts::kProgramTitle);
 
 class InstanceChannelTest : public ::testing::Test {
 protected:

@@ -20,7 +20,8 @@ bool FirstInstance(const QString &title, const QStringList &arguments);
 InstanceChannel *RunningInstanceChannel();
 
 // The whole path of a command-line argument, resolved against the working folder, links
-// followed where the file exists.
+// followed where the file exists: the form in which a file is handed over, and compared with
+// the files already open.
 QString HandOverPath(const QString &argument);
 
 } // namespace ombre
