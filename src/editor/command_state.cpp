@@ -15,7 +15,7 @@ FrameCommands ComputeFrameCommands(const FrameState &state)
     c.Formulas = c.WD && state.formulasAvailable;
     c.Signature = c.WD && state.signatureSet;
     c.Spelling = c.WD && state.spellerAvailable;
-    c.Dictionaries = state.spellerAvailable;
+    c.Dictionaries = state.dictionariesListed;
     c.R = d && !state.updating && !state.activePlainText;
     c.RW = c.R && w;
     return c;

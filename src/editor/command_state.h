@@ -16,6 +16,7 @@ struct FrameState {
     bool formulasAvailable = false;
     bool signatureSet = false;
     bool spellerAvailable = false;
+    bool dictionariesListed = false; // the dictionaries menu has a language to offer
 };
 
 // One flag per row of the frame's command table.
@@ -27,7 +28,7 @@ struct FrameCommands {
     bool Formulas = false;    // WD and formulas exist
     bool Signature = false;   // WD and a signature is set
     bool Spelling = false;    // WD and the speller is available
-    bool Dictionaries = false; // the speller is available
+    bool Dictionaries = false; // a dictionary is there to choose
     bool R = false;           // the active document is rich text
     bool RW = false;          // R and writable
 };

@@ -92,6 +92,7 @@ void TMainForm::FormCreate()
     RestorePlacement();
     RestoreToolBars();
 
+    CreateSpeller();
     BuildDictionaryMenu();
     BuildFormulasMenu();
     ProbeIntegrations();

@@ -37,6 +37,7 @@ struct HandOver;
 
 class TmProgressWnd;
 class TFindReplace;
+class TSpellChecker;
 
 class TMainForm : public QMainWindow, public CommandHost, public IntegrationHost {
     Q_OBJECT
@@ -52,6 +53,11 @@ public:
     // The progress window the long commands share; created on first use.
     TmProgressWnd *ProgressWnd = nullptr;
     bool SpellerAvailable = false;
+    // The dictionaries menu lists at least one language: the user can always switch to one,
+    // even while the stored language has none.
+    bool DictionariesListed = false;
+    // The spelling component (main_form_spelling.cpp).
+    TSpellChecker *Speller = nullptr;
     bool Word97Available = false;
     bool FormulasAvailable = false;
     // What the date menu takes for now; a test fixes it.
@@ -197,7 +203,6 @@ public slots:
     void ProprietesItemClick();
     void Word97ItemClick();
     void RaccourciItemClick();
-    void OrthographeItemClick();
     void BtnCrypterClick();
     void FileCrypterItemClick();
     void BtnDecrypterClick();
@@ -226,6 +231,12 @@ public slots:
     void BtnDateClick();
     void BtnFormuleClick();
     void SignatureItemClick();
+
+    // Spelling (main_form_spelling.cpp): the check from the caret, the spelling form of a
+    // document's context menu (false: the usual menu applies), the underlines as one types.
+    void OrthographeItemClick();
+    bool SpellingPopup(QMenu &menu, QTextEdit &editor, const QPoint &viewportPosition);
+    void ApplyBackgroundOption();
 
     // What the insertions need of the frame.
     QTextEdit *ActiveEditor() const override;
@@ -269,8 +280,12 @@ private:
     void ChildDestroyed();
     void RebuildWindowList();
 
-    // Later work's hooks (main_form_pending.cpp).
+    // Spelling (main_form_spelling.cpp): the component, the dictionaries menu and the
+    // availability; a dictionary chosen.
+    void CreateSpeller();
     void BuildDictionaryMenu();
+    void DictionaryChosen(int language);
+    // Later work's hooks (main_form_pending.cpp).
     void ProbeIntegrations();
     // The documents of the last session (main_form_desktop.cpp).
     void RestoreDesktop();

@@ -126,6 +126,7 @@ TMDIChild *TMainForm::CreateMDIChild(TDocumentInfo info, bool restoreGeometry, b
     child->DocumentInfo = info;
     child->RichEdit->moveCursor(QTextCursor::Start);
     child->setModified(false);
+    ApplyBackgroundOption();
     if (restoreGeometry && info.WindowState == 1)
         window->showMinimized();
     else if (restoreGeometry && info.WindowState == 2)
@@ -154,6 +155,7 @@ void TMainForm::UpdateMenuItems()
     state.formulasAvailable = FormulasAvailable;
     state.signatureSet = !ProgramOptions().Signature.isEmpty();
     state.spellerAvailable = SpellerAvailable;
+    state.dictionariesListed = DictionariesListed;
     const FrameCommands c = ComputeFrameCommands(state);
     const bool current = c.D && !Updating && ActiveChild;
 

@@ -1,6 +1,6 @@
 // Commands and hooks of the frame whose bodies arrive with their own subsystems: the word
-// processor and spelling. Each exists now as a wired action with its enabling
-// rule and does nothing yet; each moves to its subsystem's file when that subsystem lands.
+// processor and the desktop shortcut. Each exists now as a wired action with its enabling rule
+// and does nothing yet; each moves to its subsystem's file when that subsystem lands.
 
 #include "editor/main_form.h"
 
@@ -10,10 +10,5 @@ namespace ombre {
 void TMainForm::Word97ItemClick() {}
 void TMainForm::RaccourciItemClick() {}
 void TMainForm::ProbeIntegrations() {}
-
-// Spelling.
-void TMainForm::OrthographeItemClick() {}
-void TMainForm::BuildDictionaryMenu() {}
-void TMainForm::CloseSpeller() {}
 
 } // namespace ombre

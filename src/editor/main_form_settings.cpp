@@ -12,6 +12,7 @@ void TMainForm::OptionsItemClick()
 {
     const auto applied = [this] {
         BuildFormulasMenu();
+        ApplyBackgroundOption();
         UpdateMenuItems();
         if (ActiveChild)
             ActiveChild->RichEditSelectionChange();

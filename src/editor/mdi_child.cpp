@@ -297,6 +297,11 @@ bool TMDIChild::RichEditKeyDown(QKeyEvent *event)
 void TMDIChild::ChildPopupPopup(const QPoint &pos)
 {
     ChildPopup->clear();
+    // A word the dictionary does not know: its suggestions instead of the usual items.
+    if (MainForm.SpellingPopup(*ChildPopup, *RichEdit, pos)) {
+        ChildPopup->popup(RichEdit->viewport()->mapToGlobal(pos));
+        return;
+    }
     const EditCommands commands = editCommands();
     auto add = [this](const QString &caption, const QString &hint, int picture, bool enabled, auto handler) {
         QAction *item = ChildPopup->addAction(MenuPicture(picture), caption);

@@ -24,6 +24,42 @@ constexpr LocaleId Table[] = {
     {"co_FR", 0x0483}, {"lb_LU", 0x046E},
 };
 
+struct FrenchName {
+    const char *code;
+    const char *name;
+};
+
+constexpr FrenchName LanguageNames[] = {
+    {"fr", "Français"},  {"en", "Anglais"},   {"de", "Allemand"},   {"es", "Espagnol"},
+    {"it", "Italien"},   {"nl", "Néerlandais"}, {"pt", "Portugais"}, {"ca", "Catalan"},
+    {"da", "Danois"},    {"sv", "Suédois"},   {"nb", "Norvégien (bokmål)"}, {"nn", "Norvégien (nynorsk)"},
+    {"fi", "Finnois"},   {"pl", "Polonais"},  {"cs", "Tchèque"},    {"sk", "Slovaque"},
+    {"hu", "Hongrois"},  {"ro", "Roumain"},   {"ru", "Russe"},      {"uk", "Ukrainien"},
+    {"el", "Grec"},      {"tr", "Turc"},      {"eu", "Basque"},     {"gl", "Galicien"},
+    {"br", "Breton"},    {"oc", "Occitan"},   {"co", "Corse"},      {"lb", "Luxembourgeois"},
+};
+
+constexpr FrenchName CountryNames[] = {
+    {"FR", "France"},      {"BE", "Belgique"},       {"CA", "Canada"},      {"CH", "Suisse"},
+    {"LU", "Luxembourg"},  {"MC", "Monaco"},         {"US", "États-Unis"},  {"GB", "Royaume-Uni"},
+    {"AU", "Australie"},   {"NZ", "Nouvelle-Zélande"}, {"IE", "Irlande"},   {"ZA", "Afrique du Sud"},
+    {"DE", "Allemagne"},   {"AT", "Autriche"},       {"LI", "Liechtenstein"}, {"ES", "Espagne"},
+    {"MX", "Mexique"},     {"IT", "Italie"},         {"NL", "Pays-Bas"},    {"PT", "Portugal"},
+    {"BR", "Brésil"},      {"DK", "Danemark"},       {"SE", "Suède"},       {"NO", "Norvège"},
+    {"FI", "Finlande"},    {"PL", "Pologne"},        {"CZ", "Tchéquie"},    {"SK", "Slovaquie"},
+    {"HU", "Hongrie"},     {"RO", "Roumanie"},       {"RU", "Russie"},      {"UA", "Ukraine"},
+    {"GR", "Grèce"},       {"TR", "Turquie"},
+};
+
+template <std::size_t N>
+QString frenchName(const FrenchName (&table)[N], const QString &code)
+{
+    for (const FrenchName &entry : table)
+        if (code == QLatin1String(entry.code))
+            return QString::fromUtf8(entry.name);
+    return QString();
+}
+
 } // namespace
 
 int LanguageIdForLocale(const QString &locale)
@@ -47,6 +83,16 @@ QString LocaleForLanguageId(int languageId)
         if (entry.id == languageId)
             return QLatin1String(entry.locale);
     return QString();
+}
+
+QString LanguageName(int languageId)
+{
+    const QStringList parts = LocaleForLanguageId(languageId).split(QLatin1Char('_'));
+    if (parts.size() != 2)
+        return QString();
+    const QString language = frenchName(LanguageNames, parts[0]);
+    const QString country = frenchName(CountryNames, parts[1]);
+    return country.isEmpty() ? language : language + QStringLiteral(" (") + country + QLatin1Char(')');
 }
 
 } // namespace ombre

@@ -13,4 +13,8 @@ int LanguageIdForLocale(const QString &locale);
 // The locale of an identifier ("fr_FR" for 1036); empty when unknown.
 QString LocaleForLanguageId(int languageId);
 
+// The identifier's name as a French user reads it, language then country: "Français (France)",
+// "Anglais (États-Unis)". Empty when unknown.
+QString LanguageName(int languageId);
+
 } // namespace ombre

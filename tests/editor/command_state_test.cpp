@@ -34,6 +34,7 @@ protected:
         form->Word97Available = true;
         form->FormulasAvailable = true;
         form->SpellerAvailable = true;
+        form->DictionariesListed = true;
         ProgramOptions().Signature = QStringLiteral("Jean Dupont");
         form->UpdateMenuItems();
     }
@@ -69,9 +70,13 @@ TEST_F(CommandStateTest, NoDocumentLeavesOnlyTheDictionariesAndTheDocumentFreeCo
     expectEnabled(AlwaysAvailable, true, "no document");
     EXPECT_TRUE(form->Updating);
 
+    // Without a dictionary for the chosen language the menu still offers the installed ones.
     form->SpellerAvailable = false;
     form->UpdateMenuItems();
-    expectEnabled({"DictionnairesItem"}, false, "no speller");
+    expectEnabled({"DictionnairesItem"}, true, "no speller");
+    form->DictionariesListed = false;
+    form->UpdateMenuItems();
+    expectEnabled({"DictionnairesItem"}, false, "no dictionary");
 }
 
 TEST_F(CommandStateTest, OneRichDocumentEnablesEveryRowButCloseAll)
