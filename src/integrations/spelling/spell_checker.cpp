@@ -13,6 +13,7 @@
 #include "platform/registry.h"
 
 #include <QFileInfo>
+#include <QRect>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTextCursor>
@@ -195,8 +196,9 @@ QStringList TSpellChecker::suggestions(const QString &text)
         return list;
     csapi::ReturnBuffer result = spellCheck(csapi::Command::Suggest, text);
     for (int round = 0; result.status != Status::NoMoreSuggestions && round < MaxSuggestionRounds; ++round) {
+        // "l'Étang" after "l'étang" only lengthens the list.
         for (const QString &suggestion : result.suggestionList())
-            if (!list.contains(suggestion))
+            if (!list.contains(suggestion, Qt::CaseInsensitive))
                 list << suggestion;
         result = spellCheck(csapi::Command::SuggestMore, text);
     }
@@ -286,6 +288,12 @@ void TSpellChecker::showError(Status status, const QStringList &stored)
     const auto [lineStart, lineEnd] = lineAround(m_text, m_errorStart);
     m_dialog->showError(*shown, m_text.mid(lineStart, lineEnd - lineStart), m_errorStart - lineStart,
                         std::min(m_errorLength, lineEnd - m_errorStart));
+    QTextCursor edge(m_editor->document());
+    edge.setPosition(int(m_errorStart));
+    QRect place = m_editor->cursorRect(edge);
+    edge.setPosition(int(m_errorStart + m_errorLength));
+    place = place.united(m_editor->cursorRect(edge));
+    m_dialog->keepClear(QRect(m_editor->viewport()->mapToGlobal(place.topLeft()), place.size()));
 }
 
 void TSpellChecker::replaceRange(qsizetype start, qsizetype length, const QString &replacement)

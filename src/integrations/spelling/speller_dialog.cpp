@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace ombre {
@@ -116,6 +117,21 @@ void TSpellerDialog::showError(const ErrorPresentation &shown, const QString &li
         ChangeButton->setFocus();
     else
         SkipButton->setFocus();
+}
+
+void TSpellerDialog::keepClear(const QRect &area)
+{
+    const QRect frame = frameGeometry();
+    if (!frame.intersects(area) || !screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    constexpr int Gap = 8;
+    for (const int top : {area.bottom() + Gap, area.top() - Gap - frame.height()}) {
+        if (room.contains(QRect(QPoint(frame.x(), top), frame.size()))) {
+            move(frame.x(), top);
+            return;
+        }
+    }
 }
 
 void TSpellerDialog::applyButtons(const ErrorPresentation &shown)

@@ -25,6 +25,9 @@ public:
     // Shows an error: `line` holds the faulty word at [wordStart, wordStart + wordLength).
     // Shows the dialog when it is hidden.
     void showError(const ErrorPresentation &shown, const QString &line, qsizetype wordStart, qsizetype wordLength);
+    // Moves the dialog off `area` (the error in the document, in screen coordinates): below it,
+    // else above it, when the screen has room.
+    void keepClear(const QRect &area);
     // The user went to another window.
     void pause();
     bool isPaused() const;
