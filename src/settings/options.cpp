@@ -38,6 +38,7 @@ std::span<const StoredOption> storedOptions()
         {OptionsKey, "Splash", &TProgramOptions::Splash},
         {OptionsKey, "Dictionary", &TProgramOptions::Dictionary},
         {OptionsKey, "Interactive", &TProgramOptions::Interactive},
+        {OptionsKey, "Background", &TProgramOptions::Background},
         {OptionsKey, "Ruler", &TProgramOptions::Ruler},
         {OptionsKey, "Authenticity", &TProgramOptions::Authenticity},
         {OptionsKey, "Desktop", &TProgramOptions::Desktop},

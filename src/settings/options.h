@@ -55,6 +55,7 @@ struct TProgramOptions {
     bool Splash = true;
     int Dictionary = 1036;      // language identifier (French)
     bool Interactive = true;
+    bool Background = true;     // misspelled words underlined in red as the user types
     bool Ruler = true;
     bool Authenticity = true;
     bool Desktop = true;

@@ -192,6 +192,8 @@ QWidget *TParametres::buildMiscPage()
     CheckInteractif = check(misc, "CheckInteractif",
                             QStringLiteral("&Proposer l'orthographe des mots inconnus (sélection + clic droit)"),
                             QStringLiteral("Propose ou non la correction orthographique à la place du menu contextuel"));
+    CheckBackground = check(misc, "CheckBackground", QStringLiteral("Souligner les fautes pendant la frappe"),
+                            QStringLiteral("Souligne en rouge les mots inconnus du dictionnaire pendant la saisie"));
     CheckReadOnly = check(misc, "CheckReadOnly", QStringLiteral("&Toujours afficher les documents décryptés en lecture seule"),
                           QStringLiteral("Affiche ou non les documents décryptés en lecture seule"));
     return page({misc});
@@ -272,6 +274,7 @@ void TParametres::loadFrom(const TProgramOptions &options)
     CheckMDISize->setChecked(options.MdiSize);
     CheckWordwrap->setChecked(options.Wordwrap);
     CheckInteractif->setChecked(options.Interactive);
+    CheckBackground->setChecked(options.Background);
     CheckReadOnly->setChecked(options.ReadOnly);
     EditSymbole->setText(options.Symboles);
     MemoSignature->setPlainText(withUnixLineEnds(options.Signature));
@@ -304,6 +307,7 @@ void TParametres::applyTo(TProgramOptions &options) const
     options.MdiSize = CheckMDISize->isChecked();
     options.Wordwrap = CheckWordwrap->isChecked();
     options.Interactive = CheckInteractif->isChecked();
+    options.Background = CheckBackground->isChecked();
     options.ReadOnly = CheckReadOnly->isChecked();
     StoreFormulaLines(MemoFormule->toPlainText().split(QLatin1Char('\n')));
     if (ownerName_ != options.OwnerName) {
@@ -341,6 +345,7 @@ void TParametres::BtnDefautClick()
     CheckMDISize->setChecked(defaults.MdiSize);
     CheckWordwrap->setChecked(defaults.Wordwrap);
     CheckInteractif->setChecked(defaults.Interactive);
+    CheckBackground->setChecked(defaults.Background);
     CheckReadOnly->setChecked(defaults.ReadOnly);
     MemoSignature->clear();
     MemoFormule->setPlainText(DefaultFormulas().join(QLatin1Char('\n')));

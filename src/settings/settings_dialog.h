@@ -63,6 +63,7 @@ private:
     QCheckBox *CheckWordwrap = nullptr;
     QLineEdit *EditSymbole = nullptr;
     QCheckBox *CheckInteractif = nullptr;
+    QCheckBox *CheckBackground = nullptr;
     QCheckBox *CheckReadOnly = nullptr;
     QPlainTextEdit *MemoFormule = nullptr;
     QPlainTextEdit *MemoSignature = nullptr;

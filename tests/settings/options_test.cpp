@@ -42,6 +42,7 @@ TEST_F(OptionsTest, FirstRunGivesTheDefaults)
     EXPECT_TRUE(o.Splash);
     EXPECT_EQ(o.Dictionary, 1036);
     EXPECT_TRUE(o.Interactive);
+    EXPECT_TRUE(o.Background);
     EXPECT_TRUE(o.Ruler);
     EXPECT_TRUE(o.Authenticity);
     EXPECT_TRUE(o.Desktop);
@@ -89,6 +90,7 @@ TEST_F(OptionsTest, SaveThenLoadGivesBackEveryField)
     saved.Splash = false;
     saved.Dictionary = 2057;
     saved.Interactive = false;
+    saved.Background = false;
     saved.Ruler = false;
     saved.Authenticity = false;
     saved.Desktop = false;
@@ -128,6 +130,7 @@ TEST_F(OptionsTest, SaveThenLoadGivesBackEveryField)
     EXPECT_FALSE(loaded.Splash);
     EXPECT_EQ(loaded.Dictionary, 2057);
     EXPECT_FALSE(loaded.Interactive);
+    EXPECT_FALSE(loaded.Background);
     EXPECT_FALSE(loaded.Ruler);
     EXPECT_FALSE(loaded.Authenticity);
     EXPECT_FALSE(loaded.Desktop);
@@ -156,8 +159,9 @@ TEST_F(OptionsTest, SavesInTheDocumentedOrderAndRewritesTheVersionEveryTime)
     EXPECT_EQ(storedNames(DirectoryKey), (std::vector<std::string>{"Open", "Code"}));
     EXPECT_EQ(storedNames(OptionsKey),
               (std::vector<std::string>{"Filter", "Options", "UUEncode", "Signature", "Date", "Formule", "Splash",
-                                        "Dictionary", "Interactive", "Ruler", "Authenticity", "Desktop", "Password",
-                                        "Onglet", "Proportional", "Symboles", "MdiSize", "Wordwrap", "ReadOnly"}));
+                                        "Dictionary", "Interactive", "Background", "Ruler", "Authenticity", "Desktop",
+                                        "Password", "Onglet", "Proportional", "Symboles", "MdiSize", "Wordwrap",
+                                        "ReadOnly"}));
 
     RegWriteStr(RootKey, QStringLiteral("Version"), QStringLiteral("0.9"));
     SaveOptions(o);

@@ -54,6 +54,7 @@ TProgramOptions customised()
     o.MdiSize = true;
     o.Wordwrap = false;
     o.Interactive = false;
+    o.Background = false;
     o.ReadOnly = false;
     o.Symboles = QStringLiteral("§");
     o.Signature = QStringLiteral("Jean\r\nParis");
@@ -74,6 +75,7 @@ void expectSameOptions(const TProgramOptions &a, const TProgramOptions &b)
     EXPECT_EQ(a.MdiSize, b.MdiSize);
     EXPECT_EQ(a.Wordwrap, b.Wordwrap);
     EXPECT_EQ(a.Interactive, b.Interactive);
+    EXPECT_EQ(a.Background, b.Background);
     EXPECT_EQ(a.ReadOnly, b.ReadOnly);
     EXPECT_EQ(a.Symboles, b.Symboles);
     EXPECT_EQ(a.Signature, b.Signature);
@@ -122,6 +124,7 @@ TEST_F(SettingsDialogTest, OpensOnTheOptionsAndPage)
         EXPECT_TRUE(checked(d, "CheckMDISize"));
         EXPECT_FALSE(checked(d, "CheckWordwrap"));
         EXPECT_FALSE(checked(d, "CheckInteractif"));
+        EXPECT_FALSE(checked(d, "CheckBackground"));
         EXPECT_FALSE(checked(d, "CheckReadOnly"));
         EXPECT_EQ(child<QLabel>(d, "Exemple")->font().family(), QStringLiteral("Courier New"));
         EXPECT_EQ(child<QLineEdit>(d, "EditSymbole")->text(), QStringLiteral("§"));
@@ -147,6 +150,7 @@ TEST_F(SettingsDialogTest, DefaultThenCancelChangesNothing)
         EXPECT_TRUE(checked(d, "CheckSplash"));
         EXPECT_FALSE(checked(d, "CheckPassword"));
         EXPECT_TRUE(checked(d, "RadioCourier"));
+        EXPECT_TRUE(checked(d, "CheckBackground"));
         EXPECT_TRUE(checked(d, "CheckReadOnly"));
         EXPECT_EQ(child<QLabel>(d, "Exemple")->font().family(), QStringLiteral("Arial"));
         EXPECT_EQ(child<QLineEdit>(d, "EditSymbole")->text(), QStringLiteral("# $ % & ' æ © @"));
@@ -208,6 +212,7 @@ TEST_F(SettingsDialogTest, OkStoresEveryControl)
             child<QCheckBox>(d, "CheckMDISize")->setChecked(true);
             child<QCheckBox>(d, "CheckWordwrap")->setChecked(false);
             child<QCheckBox>(d, "CheckInteractif")->setChecked(false);
+            child<QCheckBox>(d, "CheckBackground")->setChecked(false);
             child<QCheckBox>(d, "CheckReadOnly")->setChecked(false);
             child<QLineEdit>(d, "EditSymbole")->setText(QStringLiteral("# @"));
             child<QPlainTextEdit>(d, "MemoSignature")->setPlainText(QStringLiteral("Jean\nParis"));
@@ -228,6 +233,7 @@ TEST_F(SettingsDialogTest, OkStoresEveryControl)
     EXPECT_TRUE(o.MdiSize);
     EXPECT_FALSE(o.Wordwrap);
     EXPECT_FALSE(o.Interactive);
+    EXPECT_FALSE(o.Background);
     EXPECT_FALSE(o.ReadOnly);
     EXPECT_EQ(o.Symboles, QStringLiteral("# @"));
     EXPECT_EQ(o.Signature, QStringLiteral("Jean\nParis"));

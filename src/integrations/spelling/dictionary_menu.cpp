@@ -33,7 +33,7 @@ void fillDictionaryMenu(QMenu &menu, const QList<InstalledDictionary> &dictionar
 {
     menu.clear();
     qDeleteAll(menu.findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
-    auto *group = new QActionGroup(&menu);
+    auto *group = new QActionGroup(&menu); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the menu owns it
     for (const InstalledDictionary &dictionary : dictionaries) {
         QAction *item = menu.addAction(dictionary.name);
         item->setStatusTip(QStringLiteral("Utiliser ce dictionnaire pour la correction orthographique"));
