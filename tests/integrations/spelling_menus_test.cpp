@@ -8,6 +8,7 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QTest>
 
 namespace ombre::test {
 namespace {
@@ -105,6 +106,38 @@ TEST_F(ContextMenuTest, TheUsualMenuOtherwise)
         active().setReadOnly(c.readOnly);
         EXPECT_EQ(rightClick().value(0), QStringLiteral("&Annuler")) << c.name;
     }
+}
+
+using UnderlineTest = SpellingTest;
+
+TEST_F(UnderlineTest, EveryDocumentIsUnderlinedWhileTheOptionIsOn)
+{
+    QTextEdit &editor = documentWith(QStringLiteral("Une fote ici.\n"));
+    active().setModified(false);
+    const auto underlined = [&] {
+        QStringList words;
+        for (const QTextEdit::ExtraSelection &selection : editor.extraSelections())
+            words << selection.cursor.selectedText();
+        return words;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !underlined().isEmpty(); }));
+    EXPECT_EQ(underlined(), QStringList({QStringLiteral("fote")}));
+    EXPECT_FALSE(active().isModified());
+
+    // Off in the settings: the underlines go; on again: they come back.
+    ProgramOptions().Background = false;
+    form->ApplyBackgroundOption();
+    EXPECT_TRUE(underlined().isEmpty());
+    ProgramOptions().Background = true;
+    form->ApplyBackgroundOption();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !underlined().isEmpty(); }));
+
+    // A word added to the dictionary loses its underline.
+    modal.answerMessage(QMessageBox::Ok);
+    run("OrthographeItem");
+    click("AddButton");
+    expectFinished();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return underlined().isEmpty(); }));
 }
 
 class DictionaryMenuTest : public SpellingTest {};

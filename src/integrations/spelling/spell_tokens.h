@@ -28,7 +28,4 @@ WordSpan wordAt(QStringView text, qsizetype position);
 // Where checking from a caret at `position` begins: the start of the word at it, else `position`.
 qsizetype wordStartAt(QStringView text, qsizetype position);
 
-// True when the whole of `text` is exactly one word.
-bool isSingleWord(QStringView text);
-
 } // namespace ombre
