@@ -1,5 +1,7 @@
 #include "integrations/spelling/main_dictionary.h"
 
+#include "platform/qt_secret.h"
+
 #include <hunspell/hunspell.hxx>
 
 #include <QFile>
@@ -20,7 +22,20 @@ MainDictionary::MainDictionary(csapi::MdrId id, const QString &affixPath, const 
 {
 }
 
-MainDictionary::~MainDictionary() = default;
+MainDictionary::~MainDictionary()
+{
+    forgetVerdicts();
+}
+
+// The remembered words come from the user's documents, deciphered ones among them: they are wiped
+// when forgotten. A word still shared with another owner is that owner's to wipe.
+void MainDictionary::forgetVerdicts()
+{
+    for (auto word = m_verdicts.keyBegin(); word != m_verdicts.keyEnd(); ++word)
+        if (word->isDetached())
+            wipeInPlace(*word);
+    m_verdicts.clear();
+}
 
 bool MainDictionary::knows(const QString &word)
 {
@@ -28,7 +43,7 @@ bool MainDictionary::knows(const QString &word)
     if (found != m_verdicts.cend())
         return *found;
     if (m_verdicts.size() >= kMaxVerdicts)
-        m_verdicts.clear();
+        forgetVerdicts();
     const bool correct = m_hunspell->spell(m_text.toHunspell(word));
     m_verdicts.insert(word, correct);
     return correct;
@@ -48,7 +63,7 @@ void MainDictionary::learn(const QString &word)
         return;
     m_hunspell->add(m_text.toHunspell(word));
     m_learned.insert(word);
-    m_verdicts.clear();
+    forgetVerdicts();
 }
 
 void MainDictionary::unlearn(const QString &word)
@@ -56,7 +71,7 @@ void MainDictionary::unlearn(const QString &word)
     if (!m_learned.remove(word))
         return;
     m_hunspell->remove(m_text.toHunspell(word));
-    m_verdicts.clear();
+    forgetVerdicts();
 }
 
 } // namespace ombre::spelling_engine

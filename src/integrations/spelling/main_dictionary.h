@@ -35,6 +35,8 @@ public:
     bool learned(const QString &word) const { return m_learned.contains(word); }
 
 private:
+    void forgetVerdicts();
+
     csapi::MdrId m_id;
     std::unique_ptr<Hunspell> m_hunspell;
     DictionaryText m_text;

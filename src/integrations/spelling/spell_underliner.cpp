@@ -6,7 +6,6 @@
 #include <QTextEdit>
 
 #include <chrono>
-#include <utility>
 
 // The word the user is typing is not underlined before it is finished. The rule: while the caret
 // stays where the last change left it, the misspelled word that touches the caret (the caret is
@@ -24,13 +23,15 @@ constexpr auto kTypingPause = 300ms;
 // Lines checked beyond each edge of the viewport, so that a short scroll finds its underlines.
 constexpr int kMarginLines = 3;
 
-// A paragraph's misspellings, kept in the paragraph so that they go when it goes, with the text
-// they were found in. The block's revision cannot stand for that text: a paragraph that absorbs
-// the next one, or comes back through undo, may keep a revision it had with other text, and a
-// result for other text underlines the wrong letters.
+// A paragraph's misspellings, kept in the paragraph so that they go when it goes, with a
+// fingerprint of the text they were found in. The block's revision cannot stand for that text: a
+// paragraph that absorbs the next one, or comes back through undo, may keep a revision it had with
+// other text, and a result for other text underlines the wrong letters. A fingerprint rather than
+// a copy: the text of a deciphered document is not copied where nobody wipes it.
 struct CheckedParagraph : QTextBlockUserData {
     quint64 stamp = 0;
-    QString text;
+    size_t textHash = 0;
+    qsizetype textLength = 0;
     QList<WordSpan> misspellings;
 };
 
@@ -146,17 +147,19 @@ void SpellUnderliner::checkVisibleParagraphs()
 
 const QList<WordSpan> &SpellUnderliner::misspellingsOf(QTextBlock block)
 {
-    QString text = block.text();
+    const QString text = block.text();
+    const size_t hash = qHash(text);
     auto *checked = dynamic_cast<CheckedParagraph *>(block.userData());
-    if (checked && checked->stamp == m_stamp && checked->text == text)
+    if (checked && checked->stamp == m_stamp && checked->textLength == text.size() && checked->textHash == hash)
         return checked->misspellings;
     if (!checked) {
         checked = new CheckedParagraph;
         block.setUserData(checked); // the block owns it from here
     }
     checked->stamp = m_stamp;
+    checked->textHash = hash;
+    checked->textLength = text.size();
     checked->misspellings = m_finder.misspellings(text);
-    checked->text = std::move(text);
     return checked->misspellings;
 }
 
