@@ -27,7 +27,7 @@ void TMisspellingBox::fill(const QString &line, qsizetype wordStart, qsizetype w
     m_retype = retype;
     m_edited = false;
     setReadOnly(!retype);
-    show(line, wordStart, wordLength, int(wordStart));
+    display(line, wordStart, wordLength, int(wordStart));
 }
 
 void TMisspellingBox::empty()
@@ -35,7 +35,7 @@ void TMisspellingBox::empty()
     m_line.clear();
     m_wordStart = m_wordLength = 0;
     m_edited = false;
-    show(QString(), 0, 0, 0);
+    display(QString(), 0, 0, 0);
 }
 
 QString TMisspellingBox::typedWord() const
@@ -57,7 +57,7 @@ void TMisspellingBox::keyPressEvent(QKeyEvent *event)
     QTextEdit::keyPressEvent(event);
 }
 
-void TMisspellingBox::show(const QString &text, qsizetype runStart, qsizetype runLength, int caret)
+void TMisspellingBox::display(const QString &text, qsizetype runStart, qsizetype runLength, int caret)
 {
     m_filling = true;
     m_accepted = text;
@@ -99,7 +99,7 @@ void TMisspellingBox::afterChange()
     // A line break typed or pasted into the word is refused too: a word holds none.
     if (m_refused || text.mid(m_runStart, m_runLength).contains(QLatin1Char('\n'))) {
         m_refused = false;
-        show(m_accepted, m_runStart, m_acceptedRunLength, int(m_runStart + m_acceptedRunLength));
+        display(m_accepted, m_runStart, m_acceptedRunLength, int(m_runStart + m_acceptedRunLength));
         return;
     }
     m_accepted = text;

@@ -34,7 +34,7 @@ protected:
 private:
     void contentsChanged(int position, int removed, int added);
     void afterChange();
-    void show(const QString &text, qsizetype runStart, qsizetype runLength, int caret);
+    void display(const QString &text, qsizetype runStart, qsizetype runLength, int caret);
 
     QString m_line;          // as shown
     qsizetype m_wordStart = 0;

@@ -101,7 +101,12 @@ void TSpellChecker::setLanguage(int language)
     m_language = language;
     m_backgroundOpenFailed = false;
     if (m_dialog)
-        m_dialog->setWindowTitle(QString(Caption).replace(QStringLiteral("%s"), LanguageName(m_language)));
+        m_dialog->setWindowTitle(caption());
+}
+
+QString TSpellChecker::caption() const
+{
+    return QString(Caption).replace(QStringLiteral("%s"), LanguageName(m_language));
 }
 
 TSpellChecker::Location TSpellChecker::locate() const
@@ -208,16 +213,17 @@ QStringList TSpellChecker::suggestions(const QString &text)
 QList<WordSpan> TSpellChecker::misspellings(QStringView paragraph)
 {
     QList<WordSpan> spans;
-    try {
-        if (!isOpen()) {
-            if (m_backgroundOpenFailed || !available())
-                return spans;
-            m_backgroundOpenFailed = true;
+    if (!isOpen() && !m_backgroundOpenFailed && available()) {
+        try {
             openEngine();
-            m_backgroundOpenFailed = !isOpen();
-            if (!isOpen())
-                return spans;
+        } catch (const ESpellError &) {
+            // Told by the next spelling command, which tries again.
         }
+        m_backgroundOpenFailed = !isOpen();
+    }
+    if (!isOpen())
+        return spans;
+    try {
         for (qsizetype from = 0; from < paragraph.size();) {
             const csapi::ReturnBuffer result = spellCheck(csapi::Command::VerifyBuffer, paragraph.mid(from));
             if (result.status == Status::NoErrors)
@@ -241,7 +247,7 @@ void TSpellChecker::check(QTextEdit &editor)
     m_position = wordStartAt(m_text, editor.textCursor().selectionStart());
     if (!m_dialog) {
         m_dialog = new TSpellerDialog(*this, &m_window);
-        m_dialog->setWindowTitle(QString(Caption).replace(QStringLiteral("%s"), LanguageName(m_language)));
+        m_dialog->setWindowTitle(caption());
     }
     step();
 }

@@ -97,6 +97,8 @@ private:
     Location locate() const;
     // Opens without telling the underliners (they call it themselves).
     void openEngine();
+    // `Caption` with the language's name.
+    QString caption() const;
     csapi::InputBuffer input(QStringView text) const;
     csapi::ReturnBuffer spellCheck(csapi::Command command, QStringView text);
 

@@ -7,17 +7,7 @@ namespace {
 // a word.
 bool isJoiner(QChar c)
 {
-    switch (c.unicode()) {
-    case u'\'':
-    case u'\u2019':
-    case u'\u02BC':
-    case u'-':
-    case u'\u2010':
-    case u'\u2011':
-        return true;
-    default:
-        return false;
-    }
+    return isApostrophe(c) || c == u'-' || c == u'\u2010' || c == u'\u2011';
 }
 
 // Both halves of a surrogate pair fail these tests, so a pair (an emoji) always separates words
@@ -66,6 +56,11 @@ qsizetype clampedPosition(QStringView text, qsizetype position)
 }
 
 } // namespace
+
+bool isApostrophe(QChar c)
+{
+    return c == u'\'' || c == u'\u2019' || c == u'\u02BC';
+}
 
 WordSpan nextWord(QStringView text, qsizetype from)
 {

@@ -12,6 +12,9 @@
 
 namespace ombre {
 
+// The apostrophes a word may hold: ' ’ ʼ.
+bool isApostrophe(QChar c);
+
 struct WordSpan {
     qsizetype start = 0;
     qsizetype length = 0; // 0: no word

@@ -1,7 +1,7 @@
 #include "integrations/spelling/word_file.h"
 
-#include "cipher/ansi.h"
 #include "integrations/spelling/word_rules.h"
+#include "rtf/plain_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,15 +17,6 @@ namespace {
 
 // A custom dictionary of a lifetime holds far fewer bytes; more is not a word list.
 constexpr qint64 kMaxWordFileBytes = qint64(16) * 1024 * 1024;
-
-QString decodeWordFile(QByteArrayView bytes)
-{
-    const std::string_view view(bytes.data(), size_t(bytes.size()));
-    if (!IsValidUtf8(view))
-        return QString::fromStdString(AnsiToUtf8(view));
-    const QByteArrayView bom("\xEF\xBB\xBF");
-    return QString::fromUtf8(bytes.startsWith(bom) ? bytes.sliced(bom.size()) : bytes);
-}
 
 } // namespace
 
@@ -56,9 +47,10 @@ Error readWordFile(const QString &path, bool create, WordList &words)
     const QByteArray bytes = file.read(kMaxWordFileBytes + 1);
     if (bytes.size() > kMaxWordFileBytes || file.error() != QFileDevice::NoError)
         return Error::FileRead;
-    const QString text = decodeWordFile(bytes);
+    // As any plain-text file: UTF-8 when valid, else Windows-1252; every line end becomes "\n".
+    const QString text = decodePlainText(bytes);
     for (const QStringView line : QStringTokenizer(text, u'\n')) {
-        const QStringView word = line.trimmed(); // CR LF files leave a CR here
+        const QStringView word = line.trimmed();
         if (isAcceptableWord(word))
             words.add(word.toString());
     }

@@ -1,5 +1,7 @@
 #include "integrations/spelling/word_rules.h"
 
+#include "integrations/spelling/spell_tokens.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -23,11 +25,6 @@ bool isElision(QStringView letters)
 }
 
 } // namespace
-
-bool isApostrophe(QChar c)
-{
-    return c == u'\'' || c == u'\u2019' || c == u'\u02BC';
-}
 
 qsizetype firstApostrophe(QStringView word)
 {

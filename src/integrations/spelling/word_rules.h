@@ -8,8 +8,6 @@
 
 namespace ombre::spelling_engine {
 
-bool isApostrophe(QChar c);
-
 // The index of the first apostrophe of `word`; -1 for none.
 qsizetype firstApostrophe(QStringView word);
 
