@@ -173,7 +173,9 @@ bool RegistryStore::save(const reg::Document &document)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    // commit() does not report a write that failed in its buffer (a full disk): flush first, or a
+    // cut file would replace the whole store.
+    return file.flush() && file.commit();
 }
 
 void RegistryStore::remember(reg::Document document)

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace ombre {
@@ -206,6 +208,27 @@ TEST_F(RegistryStoreTest, NeverOverwritesAFileItCannotRead)
     EXPECT_FALSE(RegWriteInt(TestKey, QStringLiteral("Other"), 2));
     QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(readAll(path_), before);
+}
+
+TEST_F(RegistryStoreTest, AWriteThatDoesNotFitLeavesTheStoreAsItWas)
+{
+    ASSERT_TRUE(RegWriteStr(TestKey, QStringLiteral("Kept"), QStringLiteral("valeur")));
+    const QByteArray before = readAll(path_);
+    // A full disk, which binds root too: no file may grow past the store's present size.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(before.size());
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = RegWriteStr(TestKey, QStringLiteral("Other"), QString(200, QLatin1Char('x')));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readAll(path_), before);
+    EXPECT_EQ(QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Ombrelunaire.reg")});
 }
 
 // Two processes writing at the same time, and this one too: no value is lost.

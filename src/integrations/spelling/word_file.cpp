@@ -26,7 +26,8 @@ Error writeWordFile(const QString &path, const QStringList &words)
     for (const QString &word : words)
         bytes += word.toUtf8() + '\n';
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit()) // commit() misses a failed buffered write: flush first
         return Error::FileWrite;
     return Error::None;
 }
