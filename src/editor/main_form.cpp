@@ -6,6 +6,7 @@
 #include "editor/font_list.h"
 #include "editor/mdi_child.h"
 #include "editor/pictures.h"
+#include "integrations/send_to/word_processor_hand_off.h"
 #include "settings/options.h"
 
 #include <QClipboard>

@@ -1,8 +1,7 @@
 #pragma once
 // The program's frame window: the document area, the menus, the three tool bars and the status
 // bar. Declared here once; each handler is defined in the file of the subsystem it belongs to
-// (document_files.cpp, main_form_children.cpp, ..., main_form_pending.cpp for the commands that
-// later work fills in).
+// (document_files.cpp, main_form_children.cpp, main_form_encryption.cpp, ...).
 
 #include "commands/command_host.h"
 #include "editor/command_state.h"
@@ -38,6 +37,7 @@ struct HandOver;
 class TmProgressWnd;
 class TFindReplace;
 class TSpellChecker;
+class WordProcessorHandOff;
 
 class TMainForm : public QMainWindow, public CommandHost, public IntegrationHost {
     Q_OBJECT
@@ -58,6 +58,8 @@ public:
     bool DictionariesListed = false;
     // The spelling component (main_form_spelling.cpp).
     TSpellChecker *Speller = nullptr;
+    // Sends documents to the word processor; holds the copies sent until the program ends.
+    std::unique_ptr<WordProcessorHandOff> WordProcessorLink;
     bool Word97Available = false;
     bool FormulasAvailable = false;
     // What the date menu takes for now; a test fixes it.
@@ -199,10 +201,9 @@ public slots:
     void BtnIdentdeClick();
     void WordwrapItemClick();
 
-    // Commands whose bodies come with later work (main_form_pending.cpp).
+    // The properties (main_form_properties.cpp); encryption (main_form_encryption.cpp); the
+    // settings (main_form_settings.cpp); the help (main_form_help.cpp).
     void ProprietesItemClick();
-    void Word97ItemClick();
-    void RaccourciItemClick();
     void BtnCrypterClick();
     void FileCrypterItemClick();
     void BtnDecrypterClick();
@@ -231,6 +232,9 @@ public slots:
     void BtnDateClick();
     void BtnFormuleClick();
     void SignatureItemClick();
+    // Send to (main_form_integrations.cpp): the word processor, the desktop shortcut.
+    void Word97ItemClick();
+    void RaccourciItemClick();
 
     // Spelling (main_form_spelling.cpp): the check from the caret, the spelling form of a
     // document's context menu (false: the usual menu applies), the underlines as one types.
@@ -285,7 +289,7 @@ private:
     void CreateSpeller();
     void BuildDictionaryMenu();
     void DictionaryChosen(int language);
-    // Later work's hooks (main_form_pending.cpp).
+    // The word processor looked for on the PATH (main_form_integrations.cpp).
     void ProbeIntegrations();
     // The documents of the last session (main_form_desktop.cpp).
     void RestoreDesktop();

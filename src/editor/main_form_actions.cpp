@@ -78,9 +78,10 @@ void TMainForm::createFileMenu()
     ApercuItem->setIcon(ToolBarPicture(ToolPicture::PrintPreview));
     FileConfigItem = makeAction("FileConfigItem", text("&Configurer..."), text("Configurer la mise en page"));
     ProprietesItem = makeAction("ProprietesItem", text("&Propriétés"), text("Afficher les propriétés du document en cours"));
-    Word97Item = makeAction("Word97Item", text("&Microsoft Word 97"), text("Envoyer le document en cours vers MS Word 97"), 23);
+    Word97Item = makeAction("Word97Item", text("&Traitement de texte"),
+                            text("Envoyer le document en cours vers le traitement de texte"), 23);
     RaccourciItem = makeAction("RaccourciItem", text("&Raccourci du bureau"),
-                               text("Envoyer le document en cours vers un raccourci du bureau de Windows"), 31);
+                               text("Envoyer le document en cours vers un raccourci du bureau"), 31);
     FileExitItem = makeAction("FileExitItem", text("&Quitter"), text("Quitter le programme"));
 
     FileMenu->addActions({FileNewItem, FileOpenItem, FileCloseItem, FileCloseAllItem});
