@@ -1,6 +1,7 @@
 #include "integrations/send_to/word_processor_hand_off.h"
 
 #include "platform/modal.h"
+#include "platform/qt_secret.h"
 #include "rtf/rtf_writer.h"
 
 #include <QFile>
@@ -68,7 +69,8 @@ void WordProcessorHandOff::send(QWidget &window, QTextEdit &editor)
     const Qt::WindowStates shown = window.windowState();
     window.showMinimized();
     copyWholeDocument(editor);
-    const QString copy = m_folder->writeCopy(rtf::writeRtf(*editor.document()), QStringLiteral(".rtf"));
+    const SecretByteArray letter(rtf::writeRtf(*editor.document()));
+    const QString copy = m_folder->writeCopy(letter.value, QStringLiteral(".rtf"));
     const QString profile =
         m_processor->kind == WordProcessor::Kind::LibreOffice ? m_folder->profileFolder() : QString();
     if (!copy.isEmpty() && StartWordProcessor(*m_processor, WordProcessorArguments(*m_processor, copy, profile)))
