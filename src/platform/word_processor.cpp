@@ -9,7 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,22 +44,6 @@ void removeAbandonedFolders(const QString &runtimeFolder)
         if (numeric && pid > 0 && processGone(static_cast<pid_t>(pid)))
             QDir(runtime.filePath(name)).removeRecursively();
     }
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
 }
 
 } // namespace
@@ -122,13 +106,11 @@ QString HandOffFolder::profileFolder() const
 QString HandOffFolder::writeCopy(const QByteArray &bytes, const QString &suffix)
 {
     const QString path = QDir(m_path).filePath(QStringLiteral("envoi-%1%2").arg(++m_copies).arg(suffix));
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (fd < 0)
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return QString();
-    const bool written = writeAll(fd, bytes);
-    if (::close(fd) != 0 || !written) {
-        ::unlink(name.constData());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.remove();
         return QString();
     }
     return path;

@@ -37,7 +37,8 @@ public:
     HandOffFolder &operator=(const HandOffFolder &) = delete;
 
     const QString &path() const { return m_path; }
-    // LibreOffice's profile for this run: its autorecovery and backup copies stay in here.
+    // LibreOffice's profile for this run: its autorecovery and backup copies stay in here. Made
+    // on first use with the settings a fresh profile needs.
     QString profileFolder() const;
     // Writes `bytes` to a new file of this folder (mode 0600, never an existing file) and returns
     // its path; empty on failure, leaving no file.

@@ -5,6 +5,7 @@
 #include "integrations/send_to/desktop_shortcut.h"
 #include "platform/shell_link.h"
 #include "platform/word_processor.h"
+#include "support/scoped_env.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -20,27 +21,6 @@ namespace {
 const QString kCannotOpen = QStringLiteral("\r\nImpossible d'ouvrir le document en cours avec le traitement de texte.");
 const QString kOpenFailed =
     QStringLiteral("\r\nUne erreur s'est produite durant l'ouverture du document avec le traitement de texte.");
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 int modeOf(const QString &path)
 {
@@ -185,9 +165,7 @@ TEST_F(SendToTest, NoPrivateRuntimeFolderMeansNoCopyAnywhere)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const QByteArray folder = c.folder();
-        const ScopedEnv env("XDG_RUNTIME_DIR", folder);
-        if (folder.isEmpty())
-            qunsetenv("XDG_RUNTIME_DIR");
+        const ScopedEnv env("XDG_RUNTIME_DIR", folder.isEmpty() ? std::nullopt : std::optional(folder));
         modal.answerMessage(QMessageBox::Ok);
         run("Word97Item");
         ASSERT_FALSE(modal.messages().empty());

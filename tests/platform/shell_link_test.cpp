@@ -1,5 +1,6 @@
 #include "platform/shell_link.h"
 
+#include "support/scoped_env.h"
 #include "temp_folder.h"
 
 #include <QElapsedTimer>
@@ -133,11 +134,11 @@ protected:
     {
         TempFolderTest::SetUp();
         ASSERT_TRUE(m_emptyBin.isValid());
-        qputenv("PATH", QFile::encodeName(m_emptyBin.path()));
+        m_path.emplace("PATH", QFile::encodeName(m_emptyBin.path()));
     }
     void TearDown() override
     {
-        qputenv("PATH", m_savedPath);
+        m_path.reset();
         TempFolderTest::TearDown();
     }
 
@@ -158,6 +159,7 @@ protected:
 
     const QByteArray m_savedPath = qgetenv("PATH");
     QTemporaryDir m_emptyBin;
+    std::optional<test::ScopedEnv> m_path;
 };
 
 TEST_F(ShellLinkTest, HostileDocumentNamesComeBackAsOneExactArgument)
