@@ -6,6 +6,7 @@
 #include "editor/main_form.h"
 #include "integrations/startup/first_instance.h"
 #include "integrations/startup/splash.h"
+#include "platform/process_hardening.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@ constexpr const char *SelfTestOption = "--self-test";
 
 int main(int argc, char *argv[])
 {
+    ombre::CloseProcessToOthers();
     QStringList arguments;
     bool selfTest = false;
     for (int i = 1; i < argc; ++i) {

@@ -22,4 +22,13 @@ PasswordProblem CheckPassword(std::string_view utf8, std::string &key)
     return problem;
 }
 
+PasswordProblem CheckAgePassphrase(std::string_view utf8)
+{
+    if (utf8.empty())
+        return PasswordProblem::Empty;
+    if (utf8.size() > kMaxAgePassphraseBytes)
+        return PasswordProblem::TooLong;
+    return IsValidUtf8(utf8) ? PasswordProblem::None : PasswordProblem::NotUtf8;
+}
+
 } // namespace ombre

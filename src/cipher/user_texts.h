@@ -25,4 +25,15 @@ inline constexpr std::string_view kPasswordNotAnsi =
     "Le mot de passe contient un caractère qui ne peut pas servir de clé (seuls les caractères de "
     "Windows-1252 sont admis).";
 
+// The strong format (age). Its passphrase is checked by CheckAgePassphrase.
+static_assert(kMaxAgePassphraseBytes == 1024, "kAgePassphraseTooLong states the limit");
+inline constexpr std::string_view kAgePassphraseTooLong = "Le mot de passe ne doit pas dépasser 1 024 octets.";
+inline constexpr std::string_view kAgePassphraseNotUtf8 = "Le mot de passe n'est pas un texte UTF-8 valide.";
+inline constexpr std::string_view kAgeWrongPassphrase =
+    "Le mot de passe ne permet pas d'ouvrir ce fichier. Rien n'a été ouvert.";
+inline constexpr std::string_view kAgeDamaged =
+    "Ce fichier est endommagé ou incomplet : son contenu ne peut pas être vérifié. Rien n'a été ouvert.";
+inline constexpr std::string_view kAgeNotPassphrase =
+    "Ce fichier age est crypté pour des clés et non avec un mot de passe : il ne peut pas être ouvert ici.";
+
 } // namespace ombre::user_texts

@@ -18,6 +18,7 @@ namespace {
 const std::map<std::string, bool> &optionsOf(Command command)
 {
     static const std::map<std::string, bool> seal = {
+        {"--format", true}, {"--ascii", false},
         {"--armure", true}, {"--proprietaire", true}, {"--sortie", true},
         {"--remplacer", false}, {"--mot-de-passe-stdin", false}};
     static const std::map<std::string, bool> open = {
@@ -43,9 +44,22 @@ ArmourKind parseArmour(const std::string &value)
     usage("Armure inconnue : « " + value + " » (cod, uue ou xxe).");
 }
 
+bool parseAgeFormat(const std::string &value)
+{
+    if (value == "age")
+        return true;
+    if (value == "pc1" || value == "compatible")
+        return false;
+    usage("Format inconnu : « " + value + " » (pc1 ou age).");
+}
+
 void setOption(Arguments &parsed, const std::string &name, const std::string &value)
 {
-    if (name == "--armure")
+    if (name == "--format")
+        parsed.ageFormat = parseAgeFormat(value);
+    else if (name == "--ascii")
+        parsed.ascii = true;
+    else if (name == "--armure")
         parsed.armour = parseArmour(value);
     else if (name == "--proprietaire")
         parsed.owner = value;
@@ -115,6 +129,14 @@ Arguments ParseArguments(const std::vector<std::string> &args)
         }
         setOption(parsed, name, value);
     }
+    // Each format has its own armour, and age carries no owner name: a mix-up is refused rather
+    // than quietly ignored.
+    if (parsed.ageFormat && parsed.armour)
+        usage("--armure s'applique au format compatible ; l'armure texte du format age est --ascii.");
+    if (parsed.ageFormat && parsed.owner)
+        usage("Le format age ne porte pas de nom de propriétaire (--proprietaire).");
+    if (parsed.ascii && !parsed.ageFormat)
+        usage("--ascii s'applique au format age (--format age) ; l'armure du format compatible est --armure.");
     if (files.size() != 1)
         usage(files.empty() ? "Fichier manquant." : "Un seul fichier est attendu.");
     parsed.file = files.front();

@@ -14,6 +14,8 @@ enum class Command { Help, Seal, Open, Authenticate };
 struct Arguments {
     Command command = Command::Help;
     std::string file;                      // FICHIER or CONTENEUR
+    bool ageFormat = false;                // --format age (else the compatible format)
+    bool ascii = false;                    // --ascii: age's text armour
     std::optional<ArmourKind> armour;      // --armure
     std::optional<std::string> owner;      // --proprietaire
     std::optional<std::string> output;     // --sortie

@@ -10,17 +10,27 @@
 
 namespace ombre::cli {
 
-void LoadKey(CipherState &cipher, const Arguments &args, CliContext &context, const InputFile &reading,
-             bool confirm)
+void RefusePasswordStream(const Arguments &args, const CliContext &context, const InputFile &reading)
 {
     if (args.passwordFromStandardInput && context.inDescriptor >= 0 && reading.sameFileAs(context.inDescriptor))
         throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(reading.path(), kFileIsPasswordInput)};
+}
+
+PasswordSource PasswordSourceFor(const Arguments &args, CliContext &context, const InputFile &reading)
+{
+    RefusePasswordStream(args, context, reading);
     PasswordSource source;
     source.fromStandardInput = args.passwordFromStandardInput;
     source.standardInput = &context.in;
     source.askTerminal = context.askTerminal;
+    return source;
+}
+
+void LoadKey(CipherState &cipher, const Arguments &args, CliContext &context, const InputFile &reading,
+             bool confirm)
+{
     SecretText key;
-    ObtainPassword(source, confirm, key.text);
+    ObtainPassword(PasswordSourceFor(args, context, reading), confirm, key.text);
     CipherSetKey(cipher, key.text);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The command-line tool as a function, so that tests run it without a process.
 
+#include "cipher/age/age.h"
+
 #include <functional>
 #include <istream>
 #include <optional>
@@ -23,6 +25,8 @@ struct CliContext {
     // seal or open that is this same stream is refused with --mot-de-passe-stdin: the password
     // line would be taken from it, or the file read from its start again.
     int inDescriptor = -1;
+    // scrypt's work factor for sealing in the strong format; tests lower it to run fast.
+    int ageWorkFactor = age::kSealWorkFactor;
 };
 
 // Runs the tool on the arguments after the program name; returns the exit status.

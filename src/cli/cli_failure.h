@@ -11,7 +11,9 @@ enum class ExitStatus : int {
     Done = 0,
     UsageOrInputOutput = 1,
     UnknownFormat = 2,
-    OwnerCheckFailed = 3,
+    // The owner name does not decipher (compatible format) or the passphrase does not open the
+    // file (age).
+    WrongPassword = 3,
 };
 
 struct CliFailure {

@@ -3,6 +3,7 @@
 #include "cli/cli_failure.h"
 #include "cli/messages.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,7 +44,22 @@ InputFile::~InputFile()
         ::close(m_fd);
 }
 
+std::span<const std::uint8_t> InputFile::start(std::size_t count)
+{
+    m_start.resize(count);
+    m_start.resize(readFile(m_start));
+    return m_start;
+}
+
 std::size_t InputFile::read(std::span<std::uint8_t> into)
+{
+    const std::size_t kept = std::min(into.size(), m_start.size() - m_startTaken);
+    std::copy_n(m_start.begin() + static_cast<std::ptrdiff_t>(m_startTaken), kept, into.begin());
+    m_startTaken += kept;
+    return kept + readFile(into.subspan(kept));
+}
+
+std::size_t InputFile::readFile(std::span<std::uint8_t> into)
 {
     std::size_t filled = 0;
     while (filled < into.size()) {

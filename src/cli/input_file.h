@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <vector>
 #include <sys/types.h>
 
 namespace ombre::cli {
@@ -16,6 +17,10 @@ public:
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;
 
+    // The first `count` bytes of the file (fewer when it is shorter), read once and handed out
+    // again by read(): what a file is can be told from its start, even on a pipe. Call before
+    // any read().
+    std::span<const std::uint8_t> start(std::size_t count);
     // Fills `into` as far as the file goes; 0 at its end. Throws CliFailure on a read error.
     std::size_t read(std::span<std::uint8_t> into);
     // The size at opening (0 for what is not a regular file).
@@ -28,9 +33,13 @@ public:
     bool sameFileAs(const std::filesystem::path &other) const;
 
 private:
+    std::size_t readFile(std::span<std::uint8_t> into);
+
     std::filesystem::path m_path;
     int m_fd = -1;
     std::uint64_t m_size = 0;
+    std::vector<std::uint8_t> m_start; // what start() read and read() has not handed out yet
+    std::size_t m_startTaken = 0;
     dev_t m_device = 0;
     ino_t m_inode = 0;
 };

@@ -2,6 +2,7 @@
 #include "cli/default_owner.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/password.h"
+#include "platform/process_hardening.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     using namespace ombre::cli;
+    ombre::CloseProcessToOthers();
     InstallInterruptCleanup();
     DescriptorBuffer standardInputBuffer(STDIN_FILENO);
     std::istream standardInput(&standardInputBuffer);

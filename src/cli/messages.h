@@ -31,6 +31,7 @@ inline constexpr std::string_view kConfirmPrompt = "Confirmez le mot de passe : 
 
 inline constexpr std::string_view kTypeDocument = "Document";
 inline constexpr std::string_view kTypeFile = "Fichier";
+inline constexpr std::string_view kPassphraseOpens = "Mot de passe correct";
 
 // "<path> : <sentence>", the path first as in every message of the program.
 std::string PathMessage(const std::filesystem::path &path, std::string_view sentence);

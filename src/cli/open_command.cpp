@@ -1,6 +1,7 @@
 // decrypter and authentifier: both read a container in pieces and decipher its owner name; the
 // first goes on to write the content under the source name.
 
+#include "cipher/age/age.h"
 #include "cipher/ansi.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
@@ -50,6 +51,9 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
         throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(folder, kNotAFolder)};
 
     InputFile input(container);
+    RefusePasswordStream(args, context, input);
+    if (age::RecogniseAge(input.start(age::kRecognitionBytes)) != age::Encoding::NotAge)
+        return OpenAgeFile(args, context, input);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
     LoadKey(cipher, args, context, input, false);
@@ -63,16 +67,11 @@ ExitStatus OpenContainerFile(const Arguments &args, CliContext &context)
             && type != static_cast<std::uint8_t>(ContainerContent::File))
             throw CliFailure{ExitStatus::UnknownFormat, PathMessage(container, kUnknownContentType)};
         if (ownerFailsCheck(reader.ownerName()) && !args.force)
-            throw CliFailure{ExitStatus::OwnerCheckFailed, PathMessage(container, kOwnerCheckFailed)};
+            throw CliFailure{ExitStatus::WrongPassword, PathMessage(container, kOwnerCheckFailed)};
         const fs::path target = folder / DecryptedFileName(reader.header().SourceName, container.string());
-        if (PathExists(target)) {
-            // The header names the container itself when it lies in the output folder: replacing
-            // it would lose the only sealed copy, and with a wrong password, everything.
-            if (input.sameFileAs(target))
-                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, user_texts::kWouldReplaceContainer)};
-            if (!args.replace)
-                throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
-        }
+        // The header names the container itself when it lies in the output folder: replacing
+        // it would lose the only sealed copy, and with a wrong password, everything.
+        CheckTarget(input, target, args.replace, user_texts::kWouldReplaceContainer);
         file.emplace(target, args.replace);
     };
 
@@ -102,6 +101,9 @@ ExitStatus AuthenticateContainer(const Arguments &args, CliContext &context)
 {
     const fs::path container = args.file;
     InputFile input(container);
+    RefusePasswordStream(args, context, input);
+    if (age::RecogniseAge(input.start(age::kRecognitionBytes)) != age::Encoding::NotAge)
+        return AuthenticateAgeFile(args, context, input);
     CipherState cipher;
     CipherKeyGuard guard(cipher);
     LoadKey(cipher, args, context, input, false);
@@ -122,7 +124,7 @@ ExitStatus AuthenticateContainer(const Arguments &args, CliContext &context)
                 << int{header.FormatVersion} << '\n'
                 << typeText(header.ContentType) << '\n'
                 << CheckedOwnerText(reader.ownerName()) << '\n';
-    return ownerFailsCheck(reader.ownerName()) ? ExitStatus::OwnerCheckFailed : ExitStatus::Done;
+    return ownerFailsCheck(reader.ownerName()) ? ExitStatus::WrongPassword : ExitStatus::Done;
 }
 
 } // namespace ombre::cli

@@ -14,9 +14,9 @@
 namespace ombre::cli {
 namespace {
 
-// Long enough for any sensible answer; more is refused as too long without growing the buffer,
-// so no copy of a secret is left behind by a reallocation.
-constexpr std::size_t kLineLimit = 256;
+// Long enough for the longest passphrase; more is refused as too long without growing the
+// buffer, so no copy of a secret is left behind by a reallocation.
+constexpr std::size_t kLineLimit = kMaxAgePassphraseBytes;
 
 // Reads one line (without its CR LF or LF) into `line`, each byte straight into the string's own
 // storage, reserved beforehand; false at the end of the input before any character. Characters
@@ -26,7 +26,8 @@ template <class ReadByte>
 bool readLine(std::string &line, ReadByte &&readByte)
 {
     line.clear();
-    line.reserve(kLineLimit + 1);
+    // One more than the longest line kept: the byte past it is read in place before it is dropped.
+    line.reserve(kLineLimit + 2);
     bool any = false;
     for (;;) {
         line.push_back('\0');
@@ -75,26 +76,53 @@ void askOnce(const PasswordSource &source, std::string_view prompt, std::string 
     secureWipe(*typed);
 }
 
+// Asks for the secret into `typed`, has `check` refuse it (by throwing) before anything else
+// is asked, then asks again on the terminal when `confirm`.
+template <class Check>
+void askChecked(const PasswordSource &source, bool confirm, std::string &typed, Check &&check)
+{
+    askOnce(source, kPasswordPrompt, typed);
+    check();
+    if (confirm && !source.fromStandardInput) {
+        SecretText again;
+        askOnce(source, kConfirmPrompt, again.text);
+        if (again.text != typed)
+            refuse(kPasswordsDiffer);
+    }
+}
+
 } // namespace
 
 void ObtainPassword(const PasswordSource &source, bool confirm, std::string &key)
 {
     SecretText typed;
-    askOnce(source, kPasswordPrompt, typed.text);
-    switch (CheckPassword(typed.text, key)) {
-    case PasswordProblem::Empty: refuse(user_texts::kPasswordRequired);
-    case PasswordProblem::TooLong: refuse(user_texts::kPasswordTooLong);
-    case PasswordProblem::NotAnsi: refuse(user_texts::kPasswordNotAnsi);
-    case PasswordProblem::None: break;
+    try {
+        askChecked(source, confirm, typed.text, [&] {
+            switch (CheckPassword(typed.text, key)) {
+            case PasswordProblem::Empty: refuse(user_texts::kPasswordRequired);
+            case PasswordProblem::TooLong: refuse(user_texts::kPasswordTooLong);
+            case PasswordProblem::NotAnsi: refuse(user_texts::kPasswordNotAnsi);
+            case PasswordProblem::NotUtf8:
+            case PasswordProblem::None: break;
+            }
+        });
+    } catch (...) {
+        secureWipe(key);
+        throw;
     }
-    if (confirm && !source.fromStandardInput) {
-        SecretText again;
-        askOnce(source, kConfirmPrompt, again.text);
-        if (again.text != typed.text) {
-            secureWipe(key);
-            refuse(kPasswordsDiffer);
+}
+
+void ObtainAgePassphrase(const PasswordSource &source, bool confirm, std::string &passphrase)
+{
+    askChecked(source, confirm, passphrase, [&] {
+        switch (CheckAgePassphrase(passphrase)) {
+        case PasswordProblem::Empty: refuse(user_texts::kPasswordRequired);
+        case PasswordProblem::TooLong: refuse(user_texts::kAgePassphraseTooLong);
+        case PasswordProblem::NotUtf8: refuse(user_texts::kAgePassphraseNotUtf8);
+        case PasswordProblem::NotAnsi:
+        case PasswordProblem::None: break;
         }
-    }
+    });
 }
 
 std::optional<std::string> ReadPasswordFromTerminal(std::string_view prompt)

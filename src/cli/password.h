@@ -25,6 +25,11 @@ struct PasswordSource {
 // and `key` is the caller's to wipe.
 void ObtainPassword(const PasswordSource &source, bool confirm, std::string &key);
 
+// Puts a passphrase for the strong format in `passphrase`, as typed (UTF-8, 1 to 1,024 bytes);
+// asks twice on the terminal when `confirm`. Throws CliFailure with the reason otherwise;
+// `passphrase` is the caller's to wipe.
+void ObtainAgePassphrase(const PasswordSource &source, bool confirm, std::string &passphrase);
+
 // Reads one line from the controlling terminal with echo off, restoring it afterwards (also when
 // interrupted). Empty when the process has no terminal.
 std::optional<std::string> ReadPasswordFromTerminal(std::string_view prompt);

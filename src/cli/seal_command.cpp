@@ -36,30 +36,18 @@ ArmourKind chooseArmour(const Arguments &args)
     return *args.armour;
 }
 
-fs::path chooseOutput(const Arguments &args, const fs::path &source, ArmourKind armour)
-{
-    const std::string name = ReplaceExtension(source.filename().string(), ArmourExtension(armour));
-    if (!args.output)
-        return source.parent_path() / name;
-    if (IsFolder(*args.output))
-        return fs::path(*args.output) / name;
-    return *args.output;
-}
-
 } // namespace
 
 ExitStatus SealFile(const Arguments &args, CliContext &context)
 {
+    if (args.ageFormat)
+        return SealAgeFile(args, context);
     const fs::path source = args.file;
     const ArmourKind armour = chooseArmour(args);
     InputFile input(source);
-    const fs::path target = chooseOutput(args, source, armour);
-    if (PathExists(target)) {
-        if (input.sameFileAs(target))
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kWouldReplaceSource)};
-        if (!args.replace)
-            throw CliFailure{ExitStatus::UsageOrInputOutput, PathMessage(target, kAlreadyExists)};
-    }
+    const fs::path target =
+        ChooseOutput(args.output, source, ReplaceExtension(source.filename().string(), ArmourExtension(armour)));
+    CheckTarget(input, target, args.replace, kWouldReplaceSource);
 
     CipherState cipher;
     CipherKeyGuard guard(cipher);
