@@ -117,7 +117,7 @@ std::string DecryptedFileName(std::string_view headerSourceName, std::string_vie
     // The bare name first, so that a dot in a folder's name is never taken for the extension.
     if (std::string stem = BareFileName(ReplaceExtension(BareFileName(containerFileName), "")); !stem.empty())
         return stem;
-    return "sans-nom";
+    return std::string(kUnnamedFileName);
 }
 
 } // namespace ombre

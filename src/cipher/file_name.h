@@ -11,6 +11,9 @@ namespace ombre {
 // Linux and most file systems take at most 255 bytes in one name.
 inline constexpr std::size_t kMaxFileNameBytes = 255;
 
+// The name of a restored file when nothing usable is left of any name it could take.
+inline constexpr std::string_view kUnnamedFileName = "sans-nom";
+
 // Reduces a name read from a container to a bare file name that is safe to join to a folder:
 // anything up to the last '/' or '\' is dropped, control characters and bytes that are not UTF-8
 // become '_', and an over-long name is shortened keeping its extension. Empty when nothing usable

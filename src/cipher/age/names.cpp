@@ -11,6 +11,8 @@ namespace {
 // Keeps the restored file from taking the place of a sealed file that was not named ".age".
 constexpr std::string_view kOpenedMark = " (décrypté)";
 
+// Also a bare ".age", which has no extension to the file name rules (it is a hidden name) but
+// holds nothing else either.
 bool endsWithAgeExtension(std::string_view name)
 {
     if (name.size() < kExtension.size())
@@ -59,7 +61,7 @@ std::string OpenedFileName(std::string_view name)
         opened = BareFileName(std::string(LeadingCharacters(stem, room, NameUnit::Bytes)) + std::string(kOpenedMark)
                               + extension);
     }
-    return opened.empty() ? "sans-nom" : opened;
+    return opened.empty() ? std::string(kUnnamedFileName) : opened;
 }
 
 } // namespace ombre::age
