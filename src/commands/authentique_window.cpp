@@ -41,13 +41,21 @@ QLabel *makeLabel(QWidget *parent, const char *name, int top, const QString &tex
     return label;
 }
 
-QPixmap backgroundPicture()
+// The picture with the captions of its card; the last one, which says what LAuthentic holds, is
+// drawn here in the picture's own style (Arial 11 pixels, grey, its right edge at x = 88).
+QPixmap backgroundPicture(const QString &authenticCaption)
 {
     ensureCommandResources();
     QPixmap picture(kWidth, kHeight);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     QSvgRenderer(QStringLiteral(":/commands/authentique.svg")).render(&painter);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    font.setStyleHint(QFont::SansSerif);
+    painter.setFont(font);
+    painter.setPen(QColor(0x4a, 0x4a, 0x4a));
+    painter.drawText(88 - painter.fontMetrics().horizontalAdvance(authenticCaption), 186, authenticCaption);
     return picture;
 }
 
@@ -68,7 +76,7 @@ TAuthentique::TAuthentique(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::F
     Image = new QLabel(this);
     Image->setObjectName(QStringLiteral("Image"));
     Image->setGeometry(0, 0, kWidth, kHeight);
-    Image->setPixmap(backgroundPicture());
+    Image->setPixmap(backgroundPicture(QStringLiteral("Crypté par :")));
     Image->lower();
     LAuthentic = makeLabel(this, "LAuthentic", 175, QStringLiteral("Inconnue"), QColor(0x80, 0x00, 0x00));
 
@@ -92,6 +100,11 @@ TAuthentique::TAuthentique(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::F
     BtnNul->setFocusPolicy(Qt::NoFocus);
 
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAuthentique::setAuthenticCaption(const QString &caption)
+{
+    Image->setPixmap(backgroundPicture(caption));
 }
 
 void TAuthentique::setLabelText(QLabel *label, const QString &text)

@@ -23,6 +23,9 @@ public:
     QPushButton *BtnOk;
     QPushButton *BtnNul;
 
+    // Replaces the caption of LAuthentic, "Crypté par :", where the last line says something else.
+    void setAuthenticCaption(const QString &caption);
+
     // Sets a label's text, shortened with an ellipsis when it would run off the window (the
     // whole text is then in its tool tip).
     static void setLabelText(QLabel *label, const QString &text);

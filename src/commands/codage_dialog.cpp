@@ -1,6 +1,8 @@
-#include "cipher/armour_kind.h"
 #include "commands/codage_dialog.h"
 
+#include "cipher/age/age.h"
+#include "cipher/armour_kind.h"
+#include "commands/age_files.h"
 #include "commands/command_resources.h"
 #include "commands/command_texts.h"
 #include "commands/drive_combo_box.h"
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -32,7 +35,19 @@ constexpr int kClientWidth = 480;
 const QString FilterCod = QStringLiteral("Fichiers codage (*.cod)|*.cod");
 const QString FilterUue = QStringLiteral("Fichiers UUE (*.uue)|*.uue");
 const QString FilterXxe = QStringLiteral("Fichiers XXE (*.xxe)|*.xxe");
-const QString FilterDecrypt = FilterCod + QLatin1Char('|') + FilterUue + QLatin1Char('|') + FilterXxe;
+const QString FilterAge = QStringLiteral("Fichiers age (*.age)|*.age");
+// age files are recognised by their content, whatever their name.
+const QString FilterAll = QStringLiteral("Tous les fichiers (*)|*");
+const QString FilterDecrypt = FilterCod + QLatin1Char('|') + FilterUue + QLatin1Char('|') + FilterXxe
+                              + QLatin1Char('|') + FilterAge + QLatin1Char('|') + FilterAll;
+const QString FilterAuthenticate = FilterCod + QLatin1Char('|') + FilterAge + QLatin1Char('|') + FilterAll;
+
+const QString AgeExtension = QString::fromLatin1(age::kExtension.data(), qsizetype(age::kExtension.size()));
+
+const QString UueCaption =
+    QStringLiteral("Encoder le fichier crypté (fichier .cod) au format UUE (UUEncode + somme de contrôle)");
+const QString AgeArmourCaption =
+    QStringLiteral("Armure texte : fichier crypté (.age) en texte imprimable, pour la messagerie");
 
 template <typename W>
 W *make(QWidget *parent, const char *name, const QRect &geometry, const QString &hint = QString())
@@ -142,14 +157,19 @@ TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
     BtnOptions->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     // Below the fold: seen only when the panel is open.
-    BevelBas = make<QFrame>(this, "BevelBas", {4, 260, 472, 98});
+    BevelBas = make<QFrame>(this, "BevelBas", {4, 260, 472, 146});
     BevelBas->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    BoxOptions = make<QGroupBox>(this, "BoxOptions", {8, 264, 464, 88});
+    BoxFormat = make<QGroupBox>(this, "BoxFormat", {8, 264, 464, 46});
+    BoxFormat->setTitle(QStringLiteral(" Format "));
+    RadioCompatible = make<QRadioButton>(BoxFormat, "RadioCompatible", {10, 20, 210, 20}, FormatCompatibleHint);
+    RadioCompatible->setText(FormatCompatibleCaption);
+    RadioAge = make<QRadioButton>(BoxFormat, "RadioAge", {232, 20, 210, 20}, FormatAgeHint);
+    RadioAge->setText(FormatAgeCaption);
+    BoxOptions = make<QGroupBox>(this, "BoxOptions", {8, 312, 464, 88});
     BoxOptions->setTitle(QStringLiteral(" Options "));
     const QString armourHint = QStringLiteral("Encodage supplémentaire pour messagerie");
     CheckUUE = make<QCheckBox>(BoxOptions, "CheckUUE", {6, 26, 454, 22}, armourHint);
-    CheckUUE->setText(QStringLiteral(
-        "Encoder le fichier crypté (fichier .cod) au format UUE (UUEncode + somme de contrôle)"));
+    CheckUUE->setText(UueCaption);
     CheckXXE = make<QCheckBox>(BoxOptions, "CheckXXE", {6, 54, 454, 22}, armourHint);
     CheckXXE->setText(QStringLiteral(
         "Encoder le fichier crypté (fichier .cod) au format  XXE (XXEncode + somme de contrôle)"));
@@ -168,7 +188,9 @@ TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
     setTabOrder(BtnCrypter, BtnAide);
     setTabOrder(BtnAide, BtnAnnuler);
     setTabOrder(BtnAnnuler, BtnOptions);
-    setTabOrder(BtnOptions, CheckUUE);
+    setTabOrder(BtnOptions, RadioCompatible);
+    setTabOrder(RadioCompatible, RadioAge);
+    setTabOrder(RadioAge, CheckUUE);
     setTabOrder(CheckUUE, CheckXXE);
 
     connect(BtnCrypter, &QPushButton::clicked, this, &TCodage::BtnCrypterClick);
@@ -178,6 +200,8 @@ TCodage::TCodage(QWidget *parent, TProgramOptions &options, CipherState &cipher)
     connect(BtnOptions, &QToolButton::clicked, this, &TCodage::BtnOptionsClick);
     connect(CheckUUE, &QCheckBox::clicked, this, &TCodage::CheckUUEClick);
     connect(CheckXXE, &QCheckBox::clicked, this, &TCodage::CheckXXEClick);
+    connect(RadioCompatible, &QRadioButton::clicked, this, &TCodage::FormatClick);
+    connect(RadioAge, &QRadioButton::clicked, this, &TCodage::FormatClick);
     connect(FileList, &FileListBox::selectionChange, this, &TCodage::FileListChange);
     connect(FileList, &FileListBox::reloaded, this, &TCodage::showMaskWhenBound);
     connect(Filter, &FilterComboBox::maskChanged, FileList, &FileListBox::setMask);
@@ -208,8 +232,6 @@ void TCodage::FormCreate()
         Directory->setDirectory(QDir::homePath());
 
     setPasswordMasked(*EditCode, options_.Password);
-    CheckUUE->setChecked(ArmourKindOfOption(options_.UUEncode) == ArmourKind::Uue);
-    CheckXXE->setChecked(ArmourKindOfOption(options_.UUEncode) == ArmourKind::Xxe);
 }
 
 void TCodage::showEvent(QShowEvent *event)
@@ -251,9 +273,12 @@ void TCodage::FormShow()
     BtnOptions->setVisible(Mode == ModeEncrypt);
     if (Mode == ModeEncrypt) {
         applyOptionsPanel();
-        applyEncryptFilter();
+        applyFormat();
     } else {
-        Filter->setFilter(Mode == ModeDecrypt ? FilterDecrypt : FilterCod);
+        // The chosen file's format is known only once it is chosen: the field takes the longer
+        // passphrases, and the rule of the file's format applies on the action button.
+        setPasswordLimit(kMaxAgePassphraseLength);
+        Filter->setFilter(Mode == ModeDecrypt ? FilterDecrypt : FilterAuthenticate);
     }
     EditCode->setFocus();
 }
@@ -266,10 +291,68 @@ void TCodage::applyOptionsPanel()
     BtnOptions->setIcon(ImageList[options_.Options ? 3 : 2]);
 }
 
+bool TCodage::sealsAge() const
+{
+    return Mode == ModeEncrypt && options_.Format == FormatAge;
+}
+
+QString TCodage::proposedName() const
+{
+    return sealsAge() ? SourceName + AgeExtension : replaceExtension(SourceName, encryptExtension(options_.UUEncode));
+}
+
+// A name typed or proposed, with the extension of the format and armour chosen. Under the strong
+// format a name keeps its own extension (the opened file takes the name back), except the one
+// the compatible format proposed, which goes back to the source's name.
+QString TCodage::targetName(const QString &name) const
+{
+    const bool ageNamed = name.endsWith(AgeExtension, Qt::CaseInsensitive);
+    if (!sealsAge())
+        return replaceExtension(ageNamed ? name.chopped(AgeExtension.size()) : name, encryptExtension(options_.UUEncode));
+    if (ageNamed)
+        return name;
+    if (ArmourKindNamedBy(name.toStdString())) {
+        if (!SourceName.isEmpty() && name == replaceExtension(SourceName, lowerExtension(name)))
+            return SourceName + AgeExtension;
+        return replaceExtension(name, AgeExtension);
+    }
+    return name + AgeExtension;
+}
+
+void TCodage::applyFormat()
+{
+    const bool age = sealsAge();
+    RadioAge->setChecked(age);
+    RadioCompatible->setChecked(!age);
+    // One armour box keeps a meaning under each format: age has a single text armour.
+    const ArmourKind armour = ArmourKindOfOption(options_.UUEncode);
+    CheckUUE->setText(age ? AgeArmourCaption : UueCaption);
+    CheckUUE->setChecked(age ? AgeArmoured(options_) : armour == ArmourKind::Uue);
+    CheckXXE->setEnabled(!age);
+    CheckXXE->setChecked(!age && armour == ArmourKind::Xxe);
+    setPasswordLimit(age ? kMaxAgePassphraseLength : kMaxPasswordLength);
+    applyEncryptFilter();
+}
+
 void TCodage::applyEncryptFilter()
 {
-    Filter->setFilter(encryptFilter(options_.UUEncode));
-    EditName->setText(replaceExtension(EditName->text(), encryptExtension(options_.UUEncode)));
+    Filter->setFilter(sealsAge() ? FilterAge : encryptFilter(options_.UUEncode));
+    EditName->setText(targetName(EditName->text()));
+}
+
+void TCodage::setPasswordLimit(int characters)
+{
+    // A password longer than the new limit is forgotten rather than cut short: a file sealed
+    // with part of what was typed would be locked under a password nobody knows.
+    if (EditCode->text().size() > characters)
+        forgetPassword(*EditCode);
+    EditCode->setMaxLength(characters);
+}
+
+void TCodage::FormatClick()
+{
+    options_.Format = RadioAge->isChecked() ? FormatAge : FormatCompatible;
+    applyFormat();
 }
 
 void TCodage::BtnOptionsClick()
@@ -326,33 +409,26 @@ void TCodage::DriveChange()
 void TCodage::BtnCrypterClick()
 {
     const QString password = EditCode->text();
-    switch (checkPassword(password)) {
-    case PasswordProblem::Empty:
-        showMessage(this, QMessageBox::Information, texts::PasswordRequired);
-        EditCode->setFocus();
-        return;
-    case PasswordProblem::TooLong:
-        showMessage(this, QMessageBox::Warning, texts::PasswordTooLong);
-        EditCode->setFocus();
-        return;
-    case PasswordProblem::NotAnsi:
-        showMessage(this, QMessageBox::Warning, texts::PasswordNotAnsi);
-        EditCode->setFocus();
-        return;
-    case PasswordProblem::None:
-        break;
-    }
-    loadPassword(cipher_, password);
-
     QString name = fileNamePart(EditName->text().trimmed());
+    const QString folder = Directory->directory();
+    // The password follows the rule of the target's format: the one chosen, or the one the chosen
+    // file is in.
+    const bool age = Mode == ModeEncrypt ? sealsAge() : !name.isEmpty() && isAgeFile(QDir(folder).filePath(name));
+    const PasswordProblem problem = age ? checkAgePassphrase(password) : checkPassword(password);
+    if (problem != PasswordProblem::None) {
+        showMessage(this, problem == PasswordProblem::Empty ? QMessageBox::Information : QMessageBox::Warning,
+                    passwordProblemText(problem, age, texts::PasswordRequired));
+        EditCode->setFocus();
+        return;
+    }
+
     if (name.isEmpty() || (Mode == ModeEncrypt && !isUsableTargetName(name))) {
         showMessage(this, QMessageBox::Information, texts::InvalidFileName);
         return;
     }
 
-    const QString folder = Directory->directory();
     if (Mode == ModeEncrypt) {
-        name = replaceExtension(name, encryptExtension(options_.UUEncode));
+        name = targetName(name);
         EditName->setText(name);
         OutputPath = QDir(folder).filePath(name);
         if (QFileInfo::exists(OutputPath)
@@ -370,6 +446,12 @@ void TCodage::BtnCrypterClick()
         }
     }
     options_.Code = QDir::toNativeSeparators(folder);
+    AgeTarget = age;
+    wipe(AgePassphrase.value);
+    if (age)
+        AgePassphrase.value = password.toUtf8();
+    else
+        loadPassword(cipher_, password);
     accept();
 }
 

@@ -34,6 +34,18 @@ inline const QString ReplaceFile = QStringLiteral("Ce fichier existe déjà. Vou
 inline const QString FileNotAccessible = QString::fromUtf8(user_texts::kFileNotAccessible);
 inline const QString WouldReplaceContainer = QString::fromUtf8(user_texts::kWouldReplaceContainer);
 
+// The strong format.
+inline const QString AgePassphraseTooLong = belowLineBreak(user_texts::kAgePassphraseTooLong);
+inline const QString AgePassphraseNotUtf8 = belowLineBreak(user_texts::kAgePassphraseNotUtf8);
+inline const QString AgeWrongPassphrase = QString::fromUtf8(user_texts::kAgeWrongPassphrase);
+inline const QString AgeDamaged = QString::fromUtf8(user_texts::kAgeDamaged);
+inline const QString AgeNotPassphrase = QString::fromUtf8(user_texts::kAgeNotPassphrase);
+// The last line of the authentication window for an age file, below its caption.
+inline const QString AgeCheckCaption = QStringLiteral("Contrôle :");
+inline const QString AgePassphraseCorrect = QStringLiteral("Mot de passe correct");
+inline const QString AgePassphraseWrong = QStringLiteral("Mot de passe faux");
+inline const QString AgeForKeys = QStringLiteral("Crypté pour des clés");
+
 inline QString driveNotReady(const QString &drive)
 {
     return QStringLiteral("\r\nLe disque ") + drive + QStringLiteral(" n'est pas prêt. Veuillez vérifier SVP.");

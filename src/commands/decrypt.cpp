@@ -1,12 +1,11 @@
 // Opening a container: the command, files dropped on the main window, names from the command
 // line, and the worker that they share.
 
-#include "cipher/ansi.h"
 #include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
-#include "cipher/text_routines.h"
+#include "commands/age_files.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
 #include "commands/command_support.h"
@@ -20,11 +19,11 @@
 #include "commands/progress_positions.h"
 #include "commands/progress_window.h"
 #include "platform/modal.h"
+#include "platform/qt_secret.h"
 #include "settings/options.h"
 
 #include <QDir>
 #include <QLineEdit>
-#include <filesystem>
 #include <optional>
 
 namespace ombre {
@@ -73,31 +72,10 @@ void writeDecryptedFile(const QString &target, ContainerReader &reader, const Co
 
 // The target is asked for before the content is deciphered: a cancelled dialog leaves no
 // plaintext anywhere, and the file is written while it is deciphered.
-bool sameFile(const QString &a, const QString &b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a.toStdString(), b.toStdString(), error);
-}
-
 void saveDecryptedFile(CommandHost &host, const QString &container, const QString &name, ContainerReader &reader,
                        const ContainerRest &rest, CipherPositions &positions)
 {
-    const TProgramOptions &options = ProgramOptions();
-    FileDialogRequest request; // SaveCrypter
-    request.title = QStringLiteral("Enregistrer sous");
-    request.directory = QDir::fromNativeSeparators(options.Open);
-    request.fileName = name;
-    request.filters = QStringList{QStringLiteral("Tous les fichiers (*)")};
-    request.confirmOverwrite = true;
-    QString target = modal().saveFileName(host.HostWindow(), request);
-    // Asked again, from the name given, until the target is not the container itself.
-    while (!target.isEmpty() && sameFile(target, container)) {
-        showMessage(host.HostWindow(), QMessageBox::Warning,
-                    QStringLiteral("\r\n") + texts::aboutPath(QDir::toNativeSeparators(target), texts::WouldReplaceContainer));
-        request.directory = QFileInfo(target).absolutePath();
-        request.fileName = fileNamePart(target);
-        target = modal().saveFileName(host.HostWindow(), request);
-    }
+    const QString target = askDecryptedFileTarget(host, container, name);
     if (target.isEmpty())
         return;
     TmProgressWnd &progress = host.ProgressWindow();
@@ -106,19 +84,17 @@ void saveDecryptedFile(CommandHost &host, const QString &container, const QStrin
     writeDecryptedFile(target, reader, rest, positions);
     progress.HideProgress();
 
-    QString text = QStringLiteral("\r\n")
-                   + texts::aboutPath(QDir::toNativeSeparators(target),
-                                      QString::fromStdString(AnsiToUtf8(DecryptedFileNoticeText())));
-    if (options.Authenticity)
+    QString text = decryptedFileNotice(target);
+    if (ProgramOptions().Authenticity)
         text += QStringLiteral("\r\n\r\n") + ownerLine(reader.ownerName());
     showMessage(host.HostWindow(), QMessageBox::Information, text);
 }
 
 } // namespace
 
-bool isContainerName(const QString &path)
+bool isDecryptableFile(const QString &path)
 {
-    return armourOf(path).has_value();
+    return armourOf(path).has_value() || isAgeFile(path);
 }
 
 void DecryptAndOpen(CommandHost &host, const QString &path)
@@ -201,7 +177,11 @@ void decryptChosenContainer(CommandHost &host)
     const CipherKeyGuard key(cipher);
     TCodage dialog(host.HostWindow(), ProgramOptions(), cipher);
     dialog.Mode = TCodage::ModeDecrypt;
-    if (runCodage(host, dialog))
+    if (!runCodage(host, dialog))
+        return;
+    if (dialog.AgeTarget)
+        openAgeFile(host, dialog.OutputPath, dialog.AgePassphrase);
+    else
         DecryptAndOpen(host, dialog.OutputPath);
 }
 
@@ -209,10 +189,17 @@ void askPasswordAndDecrypt(CommandHost &host, const QString &path)
 {
     CipherState &cipher = ProgramCipher();
     const CipherKeyGuard key(cipher);
-    TOuverture dialog(host.HostWindow(), ProgramOptions().Password);
+    const bool age = isAgeFile(path);
+    TOuverture dialog(host.HostWindow(), ProgramOptions().Password, age);
     dialog.EditName->setText(fileNamePart(path));
     if (modal().exec(dialog) != QDialog::Accepted)
         return;
+    if (age) {
+        const SecretByteArray passphrase(dialog.EditCode->text().toUtf8());
+        forgetPassword(*dialog.EditCode);
+        openAgeFile(host, path, passphrase);
+        return;
+    }
     loadPassword(cipher, dialog.EditCode->text());
     forgetPassword(*dialog.EditCode);
     DecryptAndOpen(host, path);
@@ -222,7 +209,7 @@ void openDroppedFiles(CommandHost &host, const QStringList &paths)
 {
     host.BringToFront();
     for (const QString &path : paths) {
-        if (isContainerName(path))
+        if (isDecryptableFile(path))
             askPasswordAndDecrypt(host, path);
         else
             host.OpenDocumentFile(path);

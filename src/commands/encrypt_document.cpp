@@ -1,8 +1,10 @@
-// Sealing the active document into a container (the document window itself is left alone).
+// Sealing the active document into a container or an age file (the document window itself is
+// left alone).
 
 #include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
+#include "commands/age_files.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
 #include "commands/command_support.h"
@@ -17,8 +19,26 @@
 #include "platform/qt_secret.h"
 #include "settings/options.h"
 
-
 namespace ombre {
+namespace {
+
+// The document is in memory already: sealed whole, the bar following its chunks.
+void sealAge(const SecretByteArray &plain, const TCodage &dialog, bool armoured, TmProgressWnd &progress)
+{
+    CipherPositions positions(progress, static_cast<std::uint64_t>(plain.value.size()));
+    std::size_t shown = 0;
+    const std::vector<std::uint8_t> sealed = age::SealBuffer(
+        passphraseBytes(dialog.AgePassphrase), armoured,
+        std::span(reinterpret_cast<const std::uint8_t *>(plain.value.constData()),
+                  static_cast<std::size_t>(plain.value.size())),
+        [&](std::size_t done) {
+            positions.advance(done - shown);
+            shown = done;
+        });
+    saveBytes(dialog.OutputPath, sealed);
+}
+
+} // namespace
 
 void encryptCurrentDocument(CommandHost &host)
 {
@@ -30,14 +50,20 @@ void encryptCurrentDocument(CommandHost &host)
 
     const QString source = fileNamePart(host.ActiveDocumentFileName());
     TCodage dialog(host.HostWindow(), options, cipher);
-    if (!runEncryptCodage(host, dialog, source, options.UUEncode))
+    if (!runEncryptCodage(host, dialog, source))
         return;
 
     TmProgressWnd &progress = host.ProgressWindow();
     try {
+        // Shown before the strong format's scrypt, which takes about a second.
         progress.ShowProgress();
         progress.SetCaption(texts::Encrypting);
         const SecretByteArray plain(host.ActiveDocumentStream());
+        if (dialog.AgeTarget) {
+            sealAge(plain, dialog, AgeArmoured(options), progress);
+            progress.HideProgress();
+            return;
+        }
         const std::string sourceName = source.toStdString();
         const std::string ownerName = options.OwnerName.toStdString();
 

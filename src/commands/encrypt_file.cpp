@@ -1,12 +1,11 @@
-// Sealing a file chosen on disk. The file streams through in pieces, so memory stays the same
-// whatever its size; the source file is only read.
+// Sealing a file chosen on disk, into a container or an age file. The file streams through in
+// pieces, so memory stays the same whatever its size; the source file is only read.
 
 #include "cipher/armour_kind.h"
 #include "cipher/container.h"
 #include "cipher/file_name.h"
 #include "cipher/secure_wipe.h"
-#include "cipher/ansi.h"
-#include "cipher/text_routines.h"
+#include "commands/age_files.h"
 #include "commands/codage_dialog.h"
 #include "commands/command_host.h"
 #include "commands/command_support.h"
@@ -44,6 +43,22 @@ void sealFile(ContainerWriter &writer, FileReader &source, TmProgressWnd &progre
     }
 }
 
+// The age file goes straight to the target as its chunks are sealed, armoured or not.
+void sealAge(FileReader &source, const TCodage &dialog, bool armoured, TmProgressWnd &progress)
+{
+    AtomicFileWriter output(dialog.OutputPath);
+    age::Writer writer(passphraseBytes(dialog.AgePassphrase), armoured,
+                       [&output](std::span<const std::uint8_t> bytes) { output.write(bytes); });
+    CipherPositions positions(progress, source.size());
+    SecretBytes buffer(kPieceSize); // holds plaintext between reading and sealing
+    while (const std::size_t got = source.read(buffer.bytes)) {
+        writer.write(std::span(buffer.bytes).first(got));
+        positions.advance(got);
+    }
+    writer.finish();
+    output.commit();
+}
+
 } // namespace
 
 void encryptExistingFile(CommandHost &host)
@@ -61,15 +76,23 @@ void encryptExistingFile(CommandHost &host)
     const CipherKeyGuard key(cipher);
     const QString source = fileNamePart(sourcePath);
     TCodage dialog(host.HostWindow(), options, cipher);
-    if (!runEncryptCodage(host, dialog, source, options.UUEncode))
+    if (!runEncryptCodage(host, dialog, source))
         return;
 
     TmProgressWnd &progress = host.ProgressWindow();
     const QString target = dialog.OutputPath;
     try {
+        // Shown before the strong format's scrypt, which takes about a second.
         progress.ShowProgress();
         progress.SetCaption(texts::Encrypting);
         FileReader input(sourcePath);
+        if (dialog.AgeTarget) {
+            sealAge(input, dialog, AgeArmoured(options), progress);
+            progress.HideProgress();
+            // age names no owner.
+            showMessage(host.HostWindow(), QMessageBox::Information, encryptedFileNotice(target));
+            return;
+        }
         const std::string sourceName = source.toStdString();
         ContainerWriter writer(cipher, ContainerContent::File, sourceName, options.OwnerName.toStdString());
 
@@ -107,10 +130,7 @@ void encryptExistingFile(CommandHost &host)
 
     const std::string owner = FitOwnerName(options.OwnerName.toStdString());
     showMessage(host.HostWindow(), QMessageBox::Information,
-                QStringLiteral("\r\n")
-                    + texts::aboutPath(QDir::toNativeSeparators(target),
-                                       QString::fromStdString(AnsiToUtf8(EncryptedFileNoticeText())))
-                    + QStringLiteral("\r\n\r\n") + ownerLine(owner));
+                encryptedFileNotice(target) + QStringLiteral("\r\n\r\n") + ownerLine(owner));
 }
 
 } // namespace ombre

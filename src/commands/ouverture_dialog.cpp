@@ -12,8 +12,9 @@
 
 namespace ombre {
 
-TOuverture::TOuverture(QWidget *parent, bool maskPassword)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TOuverture::TOuverture(QWidget *parent, bool maskPassword, bool agePassphrase)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      agePassphrase_(agePassphrase)
 {
     setObjectName(QStringLiteral("Ouverture"));
     setWindowTitle(QStringLiteral("Décryptage"));
@@ -41,6 +42,8 @@ TOuverture::TOuverture(QWidget *parent, bool maskPassword)
     EditCode->setObjectName(QStringLiteral("EditCode"));
     EditCode->setGeometry(104, 38, 212, 22);
     setPasswordMasked(*EditCode, maskPassword);
+    if (agePassphrase)
+        EditCode->setMaxLength(kMaxAgePassphraseLength);
     LabelCode->setBuddy(EditCode);
 
     BtnDecrypter = new QPushButton(QStringLiteral("&Décrypter"), this);
@@ -64,12 +67,11 @@ TOuverture::~TOuverture()
 
 void TOuverture::BtnDecrypterClick()
 {
-    const PasswordProblem problem = checkPassword(EditCode->text());
+    const PasswordProblem problem =
+        agePassphrase_ ? checkAgePassphrase(EditCode->text()) : checkPassword(EditCode->text());
     if (problem != PasswordProblem::None) {
         showMessage(this, QMessageBox::Warning,
-                    problem == PasswordProblem::Empty     ? texts::PasswordRequiredToDecrypt
-                    : problem == PasswordProblem::TooLong ? texts::PasswordTooLong
-                                                          : texts::PasswordNotAnsi);
+                    passwordProblemText(problem, agePassphrase_, texts::PasswordRequiredToDecrypt));
         EditCode->setFocus();
         return;
     }

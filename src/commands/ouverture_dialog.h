@@ -1,7 +1,8 @@
 #pragma once
 // TOuverture: the small password dialog of a container dropped on the main window or named on
-// the command line. It accepts only a password of 1 to 10 characters; the caller then loads the
-// key from EditCode and forgets the field.
+// the command line. It accepts only a password of 1 to 10 characters, or for a file in the strong
+// format a passphrase that its rule accepts; the caller then takes the password from EditCode and
+// forgets the field.
 
 #include <QDialog>
 
@@ -14,8 +15,9 @@ namespace ombre {
 class TOuverture final : public QDialog {
     Q_OBJECT
 public:
-    // `maskPassword`: the option that shows "*" for each typed character.
-    TOuverture(QWidget *parent, bool maskPassword);
+    // `maskPassword`: the option that shows "*" for each typed character. `agePassphrase`: the
+    // file is in the strong format.
+    TOuverture(QWidget *parent, bool maskPassword, bool agePassphrase = false);
     ~TOuverture() override;
 
     QLabel *LabelName;
@@ -27,6 +29,8 @@ public:
 
 private:
     void BtnDecrypterClick();
+
+    const bool agePassphrase_;
 };
 
 } // namespace ombre

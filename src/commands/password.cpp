@@ -2,6 +2,7 @@
 
 #include "cipher/cipher.h"
 #include "cipher/secure_wipe.h"
+#include "commands/command_texts.h"
 #include "platform/qt_secret.h"
 
 #include <QLineEdit>
@@ -25,6 +26,24 @@ PasswordProblem checkPassword(const QString &password)
 {
     SecretText key;
     return checkInto(password, key.text);
+}
+
+PasswordProblem checkAgePassphrase(const QString &passphrase)
+{
+    const SecretByteArray utf8(passphrase.toUtf8());
+    return CheckAgePassphrase(std::string_view(utf8.value.constData(), static_cast<std::size_t>(utf8.value.size())));
+}
+
+QString passwordProblemText(PasswordProblem problem, bool age, const QString &emptyText)
+{
+    switch (problem) {
+    case PasswordProblem::Empty: return emptyText;
+    case PasswordProblem::TooLong: return age ? texts::AgePassphraseTooLong : texts::PasswordTooLong;
+    case PasswordProblem::NotAnsi: return texts::PasswordNotAnsi;
+    case PasswordProblem::NotUtf8: return texts::AgePassphraseNotUtf8;
+    case PasswordProblem::None: break;
+    }
+    return QString();
 }
 
 void loadPassword(CipherState &state, const QString &password)

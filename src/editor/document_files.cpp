@@ -99,7 +99,7 @@ void TMainForm::OpenDocumentByName(const QString &path)
     if (!file.exists() || file.isDir())
         return;
     const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
-    if (isContainerName(fullPath)) {
+    if (isDecryptableFile(fullPath)) {
         DecryptAndOpenByName(fullPath);
         return;
     }

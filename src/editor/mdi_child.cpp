@@ -34,10 +34,30 @@ bool clipboardHoldsText()
     return data && data->hasText();
 }
 
+// The rich-edit control. Text copied, cut or dragged out of a document deciphered from a
+// container or an age file carries the hint that asks clipboard managers to keep no history of
+// it: the plaintext would otherwise outlive the window in their store.
+class DocumentEdit final : public QTextEdit {
+public:
+    explicit DocumentEdit(TMDIChild &child) : QTextEdit(&child), m_child(child) {}
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override
+    {
+        QMimeData *data = QTextEdit::createMimeDataFromSelection();
+        if (data && !m_child.ContainerPath.isEmpty())
+            data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+        return data;
+    }
+
+private:
+    const TMDIChild &m_child;
+};
+
 } // namespace
 
 TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
-    : QWidget(parent), MainForm(mainForm), RichEdit(new QTextEdit(this)), Ruler(new TRuler(this)),
+    : QWidget(parent), MainForm(mainForm), RichEdit(new DocumentEdit(*this)), Ruler(new TRuler(this)),
       StatusBar(new QStatusBar(this)), ChildPopup(new QMenu(this))
 {
     auto *layout = new QVBoxLayout(this);

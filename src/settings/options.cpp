@@ -1,5 +1,6 @@
 #include "settings/options.h"
 
+#include "cipher/armour_kind.h"
 #include "platform/registry.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ std::span<const StoredOption> storedOptions()
         {OptionsKey, "Filter", &TProgramOptions::Filter},
         {OptionsKey, "Options", &TProgramOptions::Options},
         {OptionsKey, "UUEncode", &TProgramOptions::UUEncode},
+        {OptionsKey, "Format", &TProgramOptions::Format},
         {OptionsKey, "Signature", &TProgramOptions::Signature},
         {OptionsKey, "Date", &TProgramOptions::Date},
         {OptionsKey, "Formule", &TProgramOptions::Formule},
@@ -143,6 +145,10 @@ void LoadOptions(TProgramOptions &options)
         if (!isSplash(stored))
             readOption(options, stored);
     options.OwnerName = RegReadStr(RootKey, OwnerNameValue, options.OwnerName);
+    // A value this program never writes (an edited store, a later version) seals in the format
+    // every version reads.
+    if (options.Format != FormatAge)
+        options.Format = FormatCompatible;
     applyFontFields(options);
 }
 
@@ -167,6 +173,11 @@ void LoadSplashOption(TProgramOptions &options)
 bool SaveOwnerName(const QString &ownerName)
 {
     return RegWriteStr(RootKey, OwnerNameValue, ownerName);
+}
+
+bool AgeArmoured(const TProgramOptions &options)
+{
+    return ArmourKindOfOption(options.UUEncode) != ArmourKind::Cod;
 }
 
 QColor ColorFromBgr(int bgr)

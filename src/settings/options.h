@@ -24,6 +24,17 @@ inline const QString ApplicationKey = RootKey + QStringLiteral("\\Application");
 inline const QString ToolBarsKey = RootKey + QStringLiteral("\\ToolBars");
 inline const QString DesktopKey = RootKey + QStringLiteral("\\Desktop");
 
+// The two formats that the encryption commands write (Format): the compatible containers
+// (".cod", ".uue", ".xxe") and the strong format (age, ".age").
+inline constexpr int FormatCompatible = 0;
+inline constexpr int FormatAge = 1;
+// The choice as the settings and the encryption dialog both show it.
+inline const QString FormatCompatibleCaption = QStringLiteral("Compatible (PC1)");
+inline const QString FormatAgeCaption = QStringLiteral("Renforcé (age)");
+inline const QString FormatCompatibleHint =
+    QStringLiteral("Fichiers .cod, .uue ou .xxe, que toutes les versions du programme ouvrent");
+inline const QString FormatAgeHint = QStringLiteral("Fichiers .age (format age) : mot de passe long, renforcé par scrypt");
+
 // A default font of new documents: face, size and style in `font`, colour apart because a
 // QFont carries none.
 struct TextFont {
@@ -49,6 +60,7 @@ struct TProgramOptions {
     int Filter = 1;             // 1-based index of the open dialog's filter
     bool Options = false;       // encrypt-file dialog shows its extended panel
     int UUEncode = 0;           // 0 none, 1 UUE, 2 XXE
+    int Format = FormatCompatible; // or FormatAge
     QString Signature;          // may hold line breaks ("\n", as the settings dialog gives them)
     int Date = 0;               // 0..8
     int Formule = 0;            // zero-based current polite formula
@@ -92,6 +104,11 @@ void SaveOptions(TProgramOptions &options);
 void LoadSplashOption(TProgramOptions &options);
 // Stores the owner name at once (the command-line tool reads it from the store too).
 bool SaveOwnerName(const QString &ownerName);
+
+// Whether a file sealed in the strong format is armoured. age has one text armour: any armour the
+// option UUEncode chooses for the compatible format asks for it, so that one box means "text for
+// mail" in both formats and the compatible choice (UUE or XXE) is kept as the user left it.
+bool AgeArmoured(const TProgramOptions &options);
 
 // The 0x00BBGGRR colour value of the Font key and back.
 QColor ColorFromBgr(int bgr);

@@ -138,7 +138,13 @@ QWidget *TParametres::buildOptionsPage()
                           QStringLiteral("Masque ou affiche les caractères des mots de passe lors de la saisie"));
     CheckAuthentic = check(decrypt, "CheckAuthentic", QStringLiteral("A&fficher l'authentification des documents décryptés"),
                            QStringLiteral("Affiche ou désactive l'affichage de l'authentification des documents décryptés"));
-    return page({start, decrypt});
+    QGroupBox *format = group(QStringLiteral(" Format "), nullptr);
+    RadioCompatible =
+        named(new QRadioButton(FormatCompatibleCaption, format), "RadioCompatible", FormatCompatibleHint);
+    RadioAge = named(new QRadioButton(FormatAgeCaption, format), "RadioAge", FormatAgeHint);
+    format->layout()->addWidget(RadioCompatible);
+    format->layout()->addWidget(RadioAge);
+    return page({start, decrypt, format});
 }
 
 QWidget *TParametres::buildFontsPage()
@@ -269,6 +275,8 @@ void TParametres::loadFrom(const TProgramOptions &options)
     CheckBureau->setChecked(options.Desktop);
     CheckPassword->setChecked(options.Password);
     CheckAuthentic->setChecked(options.Authenticity);
+    RadioAge->setChecked(options.Format == FormatAge);
+    RadioCompatible->setChecked(options.Format != FormatAge);
     RadioArial->setChecked(options.Proportional);
     RadioCourier->setChecked(!options.Proportional);
     CheckMDISize->setChecked(options.MdiSize);
@@ -301,6 +309,7 @@ void TParametres::applyTo(TProgramOptions &options) const
     options.Authenticity = CheckAuthentic->isChecked();
     options.Desktop = CheckBureau->isChecked();
     options.Password = CheckPassword->isChecked();
+    options.Format = RadioAge->isChecked() ? FormatAge : FormatCompatible;
     options.Proportional = RadioArial->isChecked();
     options.Signature = MemoSignature->toPlainText();
     options.Symboles = EditSymbole->text();
@@ -339,6 +348,8 @@ void TParametres::BtnDefautClick()
     CheckAuthentic->setChecked(defaults.Authenticity);
     CheckBureau->setChecked(defaults.Desktop);
     CheckPassword->setChecked(defaults.Password);
+    RadioAge->setChecked(defaults.Format == FormatAge);
+    RadioCompatible->setChecked(defaults.Format != FormatAge);
     RadioCourier->setChecked(!defaults.Proportional);
     RadioArial->setChecked(defaults.Proportional);
     EditSymbole->setText(defaults.Symboles);

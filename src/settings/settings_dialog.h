@@ -55,6 +55,8 @@ private:
     QCheckBox *CheckBureau = nullptr;
     QCheckBox *CheckPassword = nullptr;
     QCheckBox *CheckAuthentic = nullptr;
+    QRadioButton *RadioCompatible = nullptr;
+    QRadioButton *RadioAge = nullptr;
     QLabel *Exemple = nullptr;
     QPushButton *BtnPolice = nullptr;
     QRadioButton *RadioArial = nullptr;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -60,6 +61,17 @@ protected:
         options.Options = false;
     }
 
+    // Encrypt mode as the commands open it: the target proposed from the source's name.
+    std::unique_ptr<TCodage> openToSeal(const QString &source)
+    {
+        auto dialog = std::make_unique<TCodage>(nullptr, options, cipher);
+        dialog->Mode = TCodage::ModeEncrypt;
+        dialog->SourceName = source;
+        dialog->EditName->setText(dialog->proposedName());
+        dialog->show();
+        return dialog;
+    }
+
     std::unique_ptr<TCodage> open(std::uint8_t mode, const QString &name = QString())
     {
         auto dialog = std::make_unique<TCodage>(nullptr, options, cipher);
@@ -83,15 +95,18 @@ TEST_F(CodageTest, EachModeHasItsTitleButtonFolderLabelAndFilter)
         QString title, caption, hint, labelDir;
         bool optionsButton, nameReadOnly;
         QStringList filter;
+        int passwordLimit;
     };
     const QStringList cod{QStringLiteral("Fichiers codage (*.cod)|*.cod")};
+    // age files are recognised by their content: any file may be chosen to be opened.
+    const QStringList age{QStringLiteral("Fichiers age (*.age)|*.age"), QStringLiteral("Tous les fichiers (*)|*")};
     const Case cases[] = {
         {TCodage::ModeDecrypt, "Décrypter", "&Décrypter", "Décrypte le document ou le fichier", "Origine", false,
-         true, cod + QStringList{"Fichiers UUE (*.uue)|*.uue", "Fichiers XXE (*.xxe)|*.xxe"}},
+         true, cod + QStringList{"Fichiers UUE (*.uue)|*.uue", "Fichiers XXE (*.xxe)|*.xxe"} + age, 1024},
         {TCodage::ModeEncrypt, "Crypter", "&Crypter", "Crypte le document ou le fichier", "Destination", true, false,
-         cod},
+         cod, 10},
         {TCodage::ModeAuthenticate, "Authentifier", "&Authentifier", "Authentifie le document ou le fichier",
-         "Origine", false, true, cod},
+         "Origine", false, true, cod + age, 1024},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.title.toStdString());
@@ -105,7 +120,7 @@ TEST_F(CodageTest, EachModeHasItsTitleButtonFolderLabelAndFilter)
         EXPECT_EQ(dialog->EditName->isReadOnly(), c.nameReadOnly);
         EXPECT_EQ(filterEntries(*dialog->Filter), c.filter);
         EXPECT_EQ(dialog->EditName->text(), QStringLiteral("*.cod"));
-        EXPECT_EQ(dialog->EditCode->maxLength(), 10);
+        EXPECT_EQ(dialog->EditCode->maxLength(), c.passwordLimit);
         EXPECT_EQ(dialog->width(), 480);
         EXPECT_EQ(dialog->height(), dialog->FoldedHeight);
     }
@@ -177,6 +192,163 @@ TEST_F(CodageTest, ArmourCheckBoxesExcludeEachOtherAndChangeTheOptionAtOnce)
     EXPECT_EQ(options.UUEncode, 1);
 }
 
+const QString kUueCaption =
+    QStringLiteral("Encoder le fichier crypté (fichier .cod) au format UUE (UUEncode + somme de contrôle)");
+const QString kAgeArmourCaption =
+    QStringLiteral("Armure texte : fichier crypté (.age) en texte imprimable, pour la messagerie");
+
+TEST_F(CodageTest, TheFormatChoosesNameFilterArmourBoxAndPasswordLimit)
+{
+    const struct {
+        int format, uuEncode;
+        QString name, filter, uueCaption;
+        bool uueChecked, xxeEnabled, xxeChecked;
+        int passwordLimit;
+    } cases[] = {
+        {FormatCompatible, 0, "lettre.cod", "Fichiers codage (*.cod)|*.cod", kUueCaption, false, true, false, 10},
+        {FormatCompatible, 2, "lettre.xxe", "Fichiers XXE (*.xxe)|*.xxe", kUueCaption, false, true, true, 10},
+        {FormatAge, 0, "lettre.rtf.age", "Fichiers age (*.age)|*.age", kAgeArmourCaption, false, false, false, 1024},
+        // Either compatible armour asks for age's one text armour.
+        {FormatAge, 1, "lettre.rtf.age", "Fichiers age (*.age)|*.age", kAgeArmourCaption, true, false, false, 1024},
+        {FormatAge, 2, "lettre.rtf.age", "Fichiers age (*.age)|*.age", kAgeArmourCaption, true, false, false, 1024},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString() + " " + std::to_string(c.uuEncode));
+        options.Format = c.format;
+        options.UUEncode = c.uuEncode;
+        options.Options = true;
+        auto dialog = openToSeal(QStringLiteral("lettre.rtf"));
+        EXPECT_EQ(dialog->EditName->text(), c.name);
+        EXPECT_EQ(filterEntries(*dialog->Filter), QStringList{c.filter});
+        EXPECT_EQ(dialog->RadioAge->isChecked(), c.format == FormatAge);
+        EXPECT_EQ(dialog->RadioCompatible->isChecked(), c.format == FormatCompatible);
+        EXPECT_TRUE(dialog->BoxFormat->isVisible());
+        EXPECT_EQ(dialog->BoxFormat->title(), QStringLiteral(" Format "));
+        EXPECT_EQ(dialog->CheckUUE->text(), c.uueCaption);
+        EXPECT_EQ(dialog->CheckUUE->isChecked(), c.uueChecked);
+        EXPECT_EQ(dialog->CheckXXE->isEnabled(), c.xxeEnabled);
+        EXPECT_EQ(dialog->CheckXXE->isChecked(), c.xxeChecked);
+        EXPECT_EQ(dialog->EditCode->maxLength(), c.passwordLimit);
+    }
+    // age keeps the source's whole name, whatever its extension.
+    options.Format = FormatAge;
+    EXPECT_EQ(openToSeal(QStringLiteral("rapport.pdf"))->EditName->text(), QStringLiteral("rapport.pdf.age"));
+    EXPECT_EQ(openToSeal(QStringLiteral("vieux.age"))->EditName->text(), QStringLiteral("vieux.age.age"));
+}
+
+TEST_F(CodageTest, SwitchingTheFormatKeepsTheCompatibleArmourAndFollowsTheSource)
+{
+    options.UUEncode = 2;
+    options.Options = true;
+    auto dialog = openToSeal(QStringLiteral("lettre.rtf"));
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("lettre.xxe"));
+
+    dialog->RadioAge->click();
+    EXPECT_EQ(options.Format, FormatAge) << "the choice is kept at once, as the armour's";
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("lettre.rtf.age"));
+    EXPECT_EQ(options.UUEncode, 2) << "the compatible armour stays as it was chosen";
+    dialog->RadioCompatible->click();
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("lettre.xxe"));
+    EXPECT_TRUE(dialog->CheckXXE->isChecked());
+
+    // Under age the one box turns the armour on and off.
+    dialog->RadioAge->click();
+    dialog->CheckUUE->click();
+    EXPECT_EQ(options.UUEncode, 0);
+    dialog->CheckUUE->click();
+    EXPECT_EQ(options.UUEncode, 1);
+
+    // A passphrase longer than a compatible password is forgotten, never cut to ten characters.
+    dialog->EditCode->setText(QStringLiteral("une longue phrase de passe"));
+    dialog->RadioCompatible->click();
+    EXPECT_EQ(options.Format, FormatCompatible);
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("lettre.uue"));
+    EXPECT_TRUE(dialog->EditCode->text().isEmpty());
+    EXPECT_EQ(dialog->EditCode->maxLength(), 10);
+
+    // A name the user typed keeps its stem.
+    dialog->EditName->setText(QStringLiteral("courrier.uue"));
+    dialog->RadioAge->click();
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("courrier.age"));
+    dialog->EditCode->setText(QStringLiteral("Lune"));
+    dialog->RadioCompatible->click();
+    EXPECT_EQ(dialog->EditName->text(), QStringLiteral("courrier.uue"));
+    EXPECT_EQ(dialog->EditCode->text(), QStringLiteral("Lune")) << "a short password stays";
+}
+
+// Under age the typed text is the passphrase itself: it is kept for the format's writer, and the
+// compatible cipher's key is never loaded.
+TEST_F(CodageTest, UnderAgeTheAcceptedPassphraseIsKeptAsText)
+{
+    options.Format = FormatAge;
+    auto dialog = openToSeal(QStringLiteral("lettre.rtf"));
+    dialog->EditName->setText(QStringLiteral("copie.rtf")); // typed: the extension is added
+    dialog->EditCode->setText(QStringLiteral("Clé de la Lune, bien plus longue que dix"));
+    dialog->BtnCrypter->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->AgeTarget);
+    EXPECT_EQ(dialog->AgePassphrase.value, QStringLiteral("Clé de la Lune, bien plus longue que dix").toUtf8());
+    EXPECT_EQ(dialog->OutputPath, QDir(folder.path()).absoluteFilePath(QStringLiteral("copie.rtf.age")));
+    EXPECT_EQ(cipher, CipherState{});
+    EXPECT_TRUE(dialog->EditCode->text().isEmpty());
+}
+
+// The rule of the target's format applies: the format chosen to seal, the one the chosen file
+// is in (by its content) to open or authenticate.
+TEST_F(CodageTest, EachFormatChecksItsOwnPasswordRule)
+{
+    touch(folder.filePath("lettre.rtf.age"), "age-encryption.org/v1\n-> scrypt");
+    touch(folder.filePath("sans-extension"), "-----BEGIN AGE ENCRYPTED FILE-----\n");
+    touch(folder.filePath("lettre.cod"), QByteArray::fromHex("0C50433102000005"));
+    const QString eleven = QStringLiteral("onzecaracts");
+    const QString tooLong = QString(600, QChar(0xE9)); // 600 characters, 1,200 bytes
+    const QString compatibleTooLong = QStringLiteral("\r\nLe mot de passe ne doit pas comporter plus de 10 caractères.");
+    const QString ageTooLong = QStringLiteral("\r\nLe mot de passe ne doit pas dépasser 1 024 octets.");
+    const struct {
+        std::uint8_t mode;
+        int format;
+        QString file, password, refusal; // no refusal: accepted
+        bool ageTarget;
+    } cases[] = {
+        {TCodage::ModeEncrypt, FormatCompatible, "", eleven, compatibleTooLong, false},
+        {TCodage::ModeEncrypt, FormatAge, "", eleven, "", true},
+        {TCodage::ModeEncrypt, FormatAge, "", tooLong, ageTooLong, true},
+        {TCodage::ModeDecrypt, FormatCompatible, "lettre.rtf.age", eleven, "", true},
+        {TCodage::ModeDecrypt, FormatCompatible, "sans-extension", eleven, "", true},
+        {TCodage::ModeDecrypt, FormatAge, "lettre.cod", eleven, compatibleTooLong, false},
+        {TCodage::ModeDecrypt, FormatCompatible, "lettre.rtf.age", tooLong, ageTooLong, true},
+        {TCodage::ModeAuthenticate, FormatCompatible, "lettre.rtf.age", eleven, "", true},
+        {TCodage::ModeAuthenticate, FormatCompatible, "lettre.cod", eleven, compatibleTooLong, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode) + " " + c.file.toStdString() + " " + std::to_string(c.password.size()));
+        ScriptedModal script;
+        options.Format = c.format;
+        auto dialog = c.mode == TCodage::ModeEncrypt ? openToSeal(QStringLiteral("note.txt")) : open(c.mode);
+        if (!c.file.isEmpty()) {
+            dialog->Filter->setCurrentIndex(dialog->Filter->count() - 1); // all files
+            dialog->FileList->selectFile(c.file);
+        }
+        dialog->EditCode->setMaxLength(32767); // set another way than typing: the rule still holds
+        // A copy of its own: the dialog wipes what its field held, for every owner of the buffer.
+        dialog->EditCode->setText(QString(c.password.constData(), c.password.size()));
+        if (!c.refusal.isEmpty())
+            script.answerMessage(QMessageBox::Ok);
+        dialog->BtnCrypter->click();
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(dialog->result(), QDialog::Accepted);
+            EXPECT_EQ(dialog->AgeTarget, c.ageTarget);
+            EXPECT_EQ(dialog->AgePassphrase.value, c.password.toUtf8());
+        } else {
+            ASSERT_EQ(script.messages().size(), 1u);
+            EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
+            EXPECT_EQ(script.messages()[0].text, c.refusal);
+            EXPECT_TRUE(dialog->isVisible());
+        }
+        EXPECT_EQ(cipher, CipherState{}) << "no key: either refused, or the passphrase is kept as text";
+    }
+}
+
 TEST_F(CodageTest, OptionsButtonFoldsAndUnfoldsThePanel)
 {
     auto dialog = open(TCodage::ModeEncrypt);
@@ -187,7 +359,7 @@ TEST_F(CodageTest, OptionsButtonFoldsAndUnfoldsThePanel)
     dialog->BtnOptions->click();
     EXPECT_TRUE(options.Options);
     EXPECT_EQ(dialog->height(), dialog->OpenHeight);
-    EXPECT_EQ(dialog->OpenHeight, 363);
+    EXPECT_EQ(dialog->OpenHeight, 411);
     EXPECT_TRUE(dialog->BoxOptions->isVisible());
     EXPECT_TRUE(dialog->CheckUUE->isVisible());
     EXPECT_EQ(dialog->BtnOptions->icon().cacheKey(), dialog->ImageList[3].cacheKey());

@@ -36,6 +36,7 @@ TEST_F(OptionsTest, FirstRunGivesTheDefaults)
     EXPECT_EQ(o.Filter, 1);
     EXPECT_FALSE(o.Options);
     EXPECT_EQ(o.UUEncode, 0);
+    EXPECT_EQ(o.Format, FormatCompatible);
     EXPECT_EQ(o.Signature, QString());
     EXPECT_EQ(o.Date, 0);
     EXPECT_EQ(o.Formule, 0);
@@ -84,6 +85,7 @@ TEST_F(OptionsTest, SaveThenLoadGivesBackEveryField)
     saved.Filter = 2;
     saved.Options = true;
     saved.UUEncode = 2;
+    saved.Format = FormatAge;
     saved.Signature = QStringLiteral("Jean Dupont\n12, rue des Lilas\n\"Le Clos\" \\ Paris");
     saved.Date = 8;
     saved.Formule = 3;
@@ -124,6 +126,7 @@ TEST_F(OptionsTest, SaveThenLoadGivesBackEveryField)
     EXPECT_EQ(loaded.Filter, 2);
     EXPECT_TRUE(loaded.Options);
     EXPECT_EQ(loaded.UUEncode, 2);
+    EXPECT_EQ(loaded.Format, FormatAge);
     EXPECT_EQ(loaded.Signature, saved.Signature);
     EXPECT_EQ(loaded.Date, 8);
     EXPECT_EQ(loaded.Formule, 3);
@@ -158,7 +161,7 @@ TEST_F(OptionsTest, SavesInTheDocumentedOrderAndRewritesTheVersionEveryTime)
     EXPECT_EQ(storedNames(FontKey), (std::vector<std::string>{"Name", "Size", "Color"}));
     EXPECT_EQ(storedNames(DirectoryKey), (std::vector<std::string>{"Open", "Code"}));
     EXPECT_EQ(storedNames(OptionsKey),
-              (std::vector<std::string>{"Filter", "Options", "UUEncode", "Signature", "Date", "Formule", "Splash",
+              (std::vector<std::string>{"Filter", "Options", "UUEncode", "Format", "Signature", "Date", "Formule", "Splash",
                                         "Dictionary", "Interactive", "Background", "Ruler", "Authenticity", "Desktop",
                                         "Password", "Onglet", "Proportional", "Symboles", "MdiSize", "Wordwrap",
                                         "ReadOnly"}));
@@ -182,6 +185,15 @@ TEST_F(OptionsTest, UnusableStoredValuesLeaveTheDefaults)
     EXPECT_EQ(o.Signature, QString());
     EXPECT_TRUE(o.Wordwrap);
     EXPECT_TRUE(o.Ruler);
+
+    // Only the two formats this program writes are read; anything else seals compatible files.
+    for (const int format : {2, -1, 255}) {
+        RegWriteInt(OptionsKey, QStringLiteral("Format"), format);
+        TProgramOptions fresh;
+        fresh.Format = FormatAge;
+        LoadOptions(fresh);
+        EXPECT_EQ(fresh.Format, FormatCompatible) << format;
+    }
 
     for (const int size : {0, -3, 100000}) {
         RegWriteInt(FontKey, QStringLiteral("Size"), size);

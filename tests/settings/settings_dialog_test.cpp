@@ -50,6 +50,7 @@ TProgramOptions customised()
     o.Desktop = false;
     o.Password = true;
     o.Authenticity = false;
+    o.Format = FormatAge;
     o.Proportional = true;
     o.MdiSize = true;
     o.Wordwrap = false;
@@ -71,6 +72,7 @@ void expectSameOptions(const TProgramOptions &a, const TProgramOptions &b)
     EXPECT_EQ(a.Desktop, b.Desktop);
     EXPECT_EQ(a.Password, b.Password);
     EXPECT_EQ(a.Authenticity, b.Authenticity);
+    EXPECT_EQ(a.Format, b.Format);
     EXPECT_EQ(a.Proportional, b.Proportional);
     EXPECT_EQ(a.MdiSize, b.MdiSize);
     EXPECT_EQ(a.Wordwrap, b.Wordwrap);
@@ -119,6 +121,10 @@ TEST_F(SettingsDialogTest, OpensOnTheOptionsAndPage)
         EXPECT_FALSE(checked(d, "CheckBureau"));
         EXPECT_TRUE(checked(d, "CheckPassword"));
         EXPECT_FALSE(checked(d, "CheckAuthentic"));
+        EXPECT_TRUE(checked(d, "RadioAge"));
+        EXPECT_FALSE(checked(d, "RadioCompatible"));
+        EXPECT_EQ(child<QRadioButton>(d, "RadioCompatible")->text(), QStringLiteral("Compatible (PC1)"));
+        EXPECT_EQ(child<QRadioButton>(d, "RadioAge")->text(), QStringLiteral("Renforcé (age)"));
         EXPECT_TRUE(checked(d, "RadioArial"));
         EXPECT_FALSE(checked(d, "RadioCourier"));
         EXPECT_TRUE(checked(d, "CheckMDISize"));
@@ -149,6 +155,8 @@ TEST_F(SettingsDialogTest, DefaultThenCancelChangesNothing)
         // The controls show the defaults...
         EXPECT_TRUE(checked(d, "CheckSplash"));
         EXPECT_FALSE(checked(d, "CheckPassword"));
+        EXPECT_TRUE(checked(d, "RadioCompatible"));
+        EXPECT_FALSE(checked(d, "RadioAge"));
         EXPECT_TRUE(checked(d, "RadioCourier"));
         EXPECT_TRUE(checked(d, "CheckBackground"));
         EXPECT_TRUE(checked(d, "CheckReadOnly"));
@@ -208,6 +216,8 @@ TEST_F(SettingsDialogTest, OkStoresEveryControl)
             child<QCheckBox>(d, "CheckBureau")->setChecked(false);
             child<QCheckBox>(d, "CheckPassword")->setChecked(true);
             child<QCheckBox>(d, "CheckAuthentic")->setChecked(false);
+            child<QRadioButton>(d, "RadioAge")->click();
+            EXPECT_FALSE(checked(d, "RadioCompatible"));
             child<QRadioButton>(d, "RadioArial")->setChecked(true);
             child<QCheckBox>(d, "CheckMDISize")->setChecked(true);
             child<QCheckBox>(d, "CheckWordwrap")->setChecked(false);
@@ -229,6 +239,7 @@ TEST_F(SettingsDialogTest, OkStoresEveryControl)
     EXPECT_FALSE(o.Desktop);
     EXPECT_TRUE(o.Password);
     EXPECT_FALSE(o.Authenticity);
+    EXPECT_EQ(o.Format, FormatAge);
     EXPECT_TRUE(o.Proportional);
     EXPECT_TRUE(o.MdiSize);
     EXPECT_FALSE(o.Wordwrap);

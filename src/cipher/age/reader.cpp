@@ -149,7 +149,8 @@ void Reader::State::readPayload(std::span<const std::uint8_t> bytes)
 void Reader::State::openChunk(bool last)
 {
     // An empty chunk is only the last one of an empty payload (an earlier chunk is always full).
-    if (filled < kTagSize || (filled == kTagSize && chunksOpened > 0) || !cipher->open(chunk.span().first(filled), last)) {
+    if (filled < kTagSize || (filled == kTagSize && chunksOpened > 0)
+        || !cipher->open(chunk.span().first(filled), last)) {
         result = Result::Damaged;
         return;
     }

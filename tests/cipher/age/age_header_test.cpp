@@ -152,7 +152,8 @@ std::vector<Row> rows()
         {"another type with an empty body", file("-> example.com/enigma a~b !?\n\n", macLine()),
          Result::NotPassphrase},
         // MAC line.
-        {"MAC differs", file(goodStanza(), std::string("--- ") + (p.mac[0] == 'A' ? 'B' : 'A') + p.mac.substr(1) + '\n'),
+        {"MAC differs",
+         file(goodStanza(), std::string("--- ") + (p.mac[0] == 'A' ? 'B' : 'A') + p.mac.substr(1) + '\n'),
          Result::Damaged},
         {"MAC of another header", file(goodStanza(), "--- " + split(seal(bytesOf("x"))).mac + '\n'), Result::Damaged},
         {"MAC with loose bits", file(goodStanza(), "--- " + withLooseBits(p.mac) + '\n'), Result::Damaged},

@@ -74,7 +74,8 @@ TEST(OpenedFileName, ALongNameKeepsItsMarkAndExtension)
     const std::string opened = OpenedFileName(name);
     EXPECT_LE(opened.size(), kMaxFileNameBytes);
     EXPECT_TRUE(opened.ends_with(" (décrypté).pdf")) << opened;
-    EXPECT_EQ(OpenedFileName(std::string(kMaxFileNameBytes - 4, 'x') + ".age"), std::string(kMaxFileNameBytes - 4, 'x'));
+    const std::string stem(kMaxFileNameBytes - 4, 'x');
+    EXPECT_EQ(OpenedFileName(stem + ".age"), stem);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Shows the encryption dialogs on a real display and saves a picture of the whole screen at each
 // stage, to look at them: TCodage in each mode (folded, and unfolded where it has options), the
-// progress window while a large file is sealed, the messages, TOuverture and TAuthentique.
+// progress window while a large file is sealed, the messages, TOuverture and TAuthentique; then
+// the same for the strong format (age).
 // Also prints how long sealing the large file took and the peak memory of the process.
 //
 //   Xvfb :98 -screen 0 1280x900x24 &
@@ -8,10 +9,12 @@
 //                                waits for a click to place each window)
 //   DISPLAY=:98 build-e/tests/commands_screenshots OUTPUT_FOLDER WORK_FOLDER [SIZE_MB]
 
+#include "cipher/age/age.h"
 #include "commands/authentique_window.h"
 #include "commands/codage_dialog.h"
 #include "commands/encryption_commands.h"
 #include "commands/file_list_box.h"
+#include "commands/filter_combo_box.h"
 #include "commands/ouverture_dialog.h"
 #include "commands/program_cipher.h"
 #include "../fake_host.h"
@@ -67,6 +70,7 @@ public:
     QString saveTarget;
     QString password = QStringLiteral("Lune");
     QString nextShot;
+    int filter = 0; // the filter under which the first file is chosen
 
     QMessageBox::StandardButton message(QWidget *parent, const MessageRequest &request) override
     {
@@ -89,8 +93,10 @@ public:
         dialog.show();
         if (auto *codage = qobject_cast<TCodage *>(&dialog)) {
             codage->EditCode->setText(password);
-            if (codage->Mode != TCodage::ModeEncrypt)
+            if (codage->Mode != TCodage::ModeEncrypt) {
+                codage->Filter->setCurrentIndex(filter);
                 codage->FileList->setCurrentRow(0);
+            }
             shoot(QStringLiteral("command-") + codage->windowTitle());
             codage->BtnCrypter->click();
         } else if (auto *ouverture = qobject_cast<TOuverture *>(&dialog)) {
@@ -98,7 +104,8 @@ public:
             shoot(QStringLiteral("ouverture"));
             ouverture->BtnDecrypter->click();
         } else if (qobject_cast<TAuthentique *>(&dialog)) {
-            shoot(QStringLiteral("authentique"));
+            shoot(nextShot.isEmpty() ? QStringLiteral("authentique") : nextShot);
+            nextShot.clear();
             dialog.accept();
         }
         return dialog.result();
@@ -160,6 +167,9 @@ int main(int argc, char **argv)
     showCodage(options, TCodage::ModeEncrypt, false, QStringLiteral("codage-crypter-replie"));
     showCodage(options, TCodage::ModeEncrypt, true, QStringLiteral("codage-crypter-deplie"));
     showCodage(options, TCodage::ModeAuthenticate, false, QStringLiteral("codage-authentifier"));
+    options.Format = FormatAge;
+    showCodage(options, TCodage::ModeEncrypt, true, QStringLiteral("codage-crypter-age-deplie"));
+    options.Format = FormatCompatible;
     options.Options = false;
 
     test::FakeHost host;
@@ -218,6 +228,23 @@ int main(int argc, char **argv)
     bad.open(QIODevice::WriteOnly);
     bad.write("pas un conteneur");
     bad.close();
+    decryptChosenContainer(host);
+
+    // The strong format: an age file authenticated, then opened with a wrong passphrase.
+    const std::string plain = "Rendez-vous demain.";
+    const std::vector<std::uint8_t> sealed = age::SealBuffer(
+        "une phrase de passe", false, std::span(reinterpret_cast<const std::uint8_t *>(plain.data()), plain.size()));
+    QFile ageFile(QDir(work).filePath(QStringLiteral("note.txt.age")));
+    ageFile.open(QIODevice::WriteOnly);
+    ageFile.write(reinterpret_cast<const char *>(sealed.data()), static_cast<qint64>(sealed.size()));
+    ageFile.close();
+    demo.filter = 1; // the authenticate dialog's "Fichiers age (*.age)"
+    demo.password = QStringLiteral("une phrase de passe");
+    demo.nextShot = QStringLiteral("authentique-age");
+    authenticateContainer(host);
+    demo.filter = 3; // the decrypt dialog's "Fichiers age (*.age)"
+    demo.password = QStringLiteral("une autre phrase");
+    demo.nextShot = QStringLiteral("message-age-mot-de-passe");
     decryptChosenContainer(host);
     return 0;
 }
