@@ -31,16 +31,6 @@ std::span<const std::uint8_t> bytesOf(const QByteArray &bytes)
     return std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
 }
 
-QByteArray sample(int size)
-{
-    QByteArray bytes(size, '\0');
-    quint32 x = 777;
-    for (char &b : bytes) {
-        x = x * 1664525u + 1013904223u;
-        b = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
 
 QByteArray sealed(const QByteArray &plain, bool armoured = false)
 {
@@ -153,7 +143,7 @@ TEST_F(AgeCommandTest, ADocumentIsSealedToAnAgeFileThatOpensToItsExactStream)
 
 TEST_F(AgeCommandTest, AFileIsSealedAsItStreamsAndWrittenBackUnchanged)
 {
-    const QByteArray original = sample(3 * 1024 * 1024 + 17);
+    const QByteArray original = binarySample(3 * 1024 * 1024 + 17);
     write(path("rapport.pdf"), original);
     for (const int uuEncode : {0, 1}) {
         SCOPED_TRACE(uuEncode);
@@ -193,7 +183,7 @@ TEST_F(AgeCommandTest, AFileIsSealedAsItStreamsAndWrittenBackUnchanged)
 
 TEST_F(AgeCommandTest, AgeDocumentsOpenIntoAWindowByTheirContentWhateverTheirName)
 {
-    const QByteArray rich = "{\\rtf1\\ansi Ch\\'e8re Am\\'e9lie " + sample(200000).toHex() + "}";
+    const QByteArray rich = "{\\rtf1\\ansi Ch\\'e8re Am\\'e9lie " + binarySample(200000).toHex() + "}";
     const struct {
         QString file;
         bool armoured;
@@ -229,7 +219,7 @@ TEST_F(AgeCommandTest, AgeDocumentsOpenIntoAWindowByTheirContentWhateverTheirNam
 
 TEST_F(AgeCommandTest, AgeFilesAreWrittenBackThroughSaveCrypter)
 {
-    const QByteArray content = sample(70000);
+    const QByteArray content = binarySample(70000);
     const struct {
         QString file, proposed;
     } cases[] = {
@@ -338,10 +328,10 @@ TEST_F(AgeCommandTest, OuvertureChecksTheRuleOfTheFilesFormat)
 // Nothing is opened or written from a file that is not whole and verified: no window, no file.
 TEST_F(AgeCommandTest, AWrongPassphraseOrADamagedFileOpensNothing)
 {
-    const QByteArray document = sealed("Texte secret.\r\n" + sample(70000));
+    const QByteArray document = sealed("Texte secret.\r\n" + binarySample(70000));
     QByteArray flipped = document;
     flipped[flipped.size() - 20] = static_cast<char>(flipped[flipped.size() - 20] ^ 0x01);
-    const QByteArray armoured = sealed(sample(100), true);
+    const QByteArray armoured = sealed(binarySample(100), true);
     const struct {
         const char *what;
         QByteArray file;
@@ -406,7 +396,7 @@ protected:
 
 TEST_F(AgeAuthenticateTest, ShowsTheHeaderAndWhetherThePassphraseOpensIt)
 {
-    write(path("rapport.pdf.age"), sealed(sample(200000)));
+    write(path("rapport.pdf.age"), sealed(binarySample(200000)));
     write(path("lettre.rtf.age"), sealed("{\\rtf1 x}", true));
     write(path("cle.age"), sealedForAKey());
 

@@ -22,6 +22,18 @@
 
 namespace ombre::test {
 
+// Bytes that look random and are the same on every run: the content of files to seal.
+inline QByteArray binarySample(int size)
+{
+    QByteArray bytes(size, '\0');
+    quint32 x = 12345;
+    for (char &b : bytes) {
+        x = x * 1103515245u + 12345u;
+        b = static_cast<char>(x >> 24);
+    }
+    return bytes;
+}
+
 class CommandTest : public ::testing::Test {
 protected:
     CommandTest()

@@ -7,17 +7,6 @@
 namespace ombre::test {
 namespace {
 
-QByteArray binarySample(int size)
-{
-    QByteArray bytes(size, '\0');
-    quint32 x = 12345;
-    for (char &b : bytes) {
-        x = x * 1103515245u + 12345u;
-        b = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
 const QString kEncryptedNotice = QStringLiteral("Le fichier crypté a été enregistré à cet emplacement.");
 const QString kDecryptedNotice = QStringLiteral("Le fichier décrypté a été enregistré à cet emplacement.");
 
