@@ -63,7 +63,7 @@ std::string recipientsText(const age::HeaderFacts &facts)
 
 std::string openedName(const fs::path &file)
 {
-    return age::OpenedFileName(BareFileName(file.filename().string()));
+    return age::OpenedFileName(file.filename().string());
 }
 
 } // namespace

@@ -121,10 +121,10 @@ std::vector<std::uint8_t> SealBuffer(std::string_view passphrase, bool armoured,
                                      const std::function<void(std::size_t)> &progress = {},
                                      int workFactor = kSealWorkFactor);
 
-// The name a sealed file goes back to, from the sealed file's own name (a bare name): without
-// its final ".age" (any case). A name without ".age" gets " (décrypté)" before its extension, so
-// that the restored file never takes the sealed file's place ("rapport.pdf" ->
-// "rapport (décrypté).pdf"); nothing left gives "sans-nom".
+// The name a sealed file goes back to, from the sealed file's own name (made a bare name first,
+// as BareFileName does): without its final ".age" (any case). A name without ".age" gets
+// " (décrypté)" before its extension, so that the restored file never takes the sealed file's
+// place ("rapport.pdf" -> "rapport (décrypté).pdf"); nothing left gives "sans-nom".
 std::string OpenedFileName(std::string_view name);
 
 // age carries no content type: what opens as a document window rather than a file is told by

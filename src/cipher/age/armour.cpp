@@ -1,6 +1,7 @@
 #include "cipher/age/armour.h"
 
 #include "cipher/age/base64.h"
+#include "cipher/age/primitives.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,14 +12,9 @@ namespace {
 // The longest line the armour holds: a full line of base64 and a carriage return.
 constexpr std::size_t kMaxLineBytes = kArmourColumns + 1;
 
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
 void emitLine(std::string_view line, const Sink &sink)
 {
-    sink(bytesOf(std::string(line) + '\n'));
+    sink(BytesOf(std::string(line) + '\n'));
 }
 
 } // namespace
@@ -51,7 +47,7 @@ void ArmourEncoder::write(std::span<const std::uint8_t> bytes, const Sink &sink)
     std::copy(bytes.begin(), bytes.end(), m_pending.begin() + m_pendingSize);
     m_pendingSize += bytes.size();
     if (lines > 0)
-        sink(bytesOf(std::string_view(m_text.data(), out - m_text.data())));
+        sink(BytesOf(std::string_view(m_text.data(), out - m_text.data())));
 }
 
 void ArmourEncoder::finish(const Sink &sink)

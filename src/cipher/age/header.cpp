@@ -2,6 +2,7 @@
 
 #include "cipher/age/age.h"
 #include "cipher/age/base64.h"
+#include "cipher/age/primitives.h"
 #include "cipher/age/locked_bytes.h"
 
 #include <algorithm>
@@ -14,11 +15,6 @@ constexpr std::string_view kStanzaPrefix = "-> ";
 constexpr std::string_view kMacMark = "---";
 // 32 bytes of MAC in unpadded base64.
 constexpr std::size_t kMacColumns = 43;
-
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
 
 bool isVisible(char c) { return c >= 0x21 && c <= 0x7E; }
 
@@ -68,7 +64,7 @@ std::string HeaderText(std::span<const Stanza> stanzas, FileKey fileKey)
         text += body.substr(pos) + '\n';
     }
     text += kMacMark;
-    text += ' ' + EncodeBase64(HeaderMac(bytesOf(text), fileKey), Padding::None) + '\n';
+    text += ' ' + EncodeBase64(HeaderMac(BytesOf(text), fileKey), Padding::None) + '\n';
     return text;
 }
 

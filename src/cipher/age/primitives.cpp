@@ -76,7 +76,7 @@ void HkdfSha256(std::span<const std::uint8_t> ikm, std::span<const std::uint8_t>
         extract.update(ikm);
         extract.finish(prk.span().first<kMacSize>());
     }
-    const std::span<const std::uint8_t> infoBytes(reinterpret_cast<const std::uint8_t *>(info.data()), info.size());
+    const std::span<const std::uint8_t> infoBytes = BytesOf(info);
     LockedBytes block(kMacSize);
     std::size_t done = 0;
     for (std::uint8_t counter = 1; done < out.size(); ++counter) {

@@ -16,6 +16,12 @@ inline constexpr std::size_t kTagSize = 16;   // Poly1305
 inline constexpr std::size_t kNonceSize = 12; // ChaCha20-Poly1305 (IETF)
 inline constexpr std::size_t kMacSize = 32;   // HMAC-SHA-256
 
+// A text's bytes, as the format's functions take them.
+inline std::span<const std::uint8_t> BytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
+}
+
 // Initialises libsodium once, whatever the thread; throws std::runtime_error when it cannot.
 void EnsureSodium();
 

@@ -4,6 +4,7 @@
 #include "cipher/age/header.h"
 #include "cipher/age/locked_bytes.h"
 #include "cipher/age/payload.h"
+#include "cipher/age/primitives.h"
 #include "cipher/age/scrypt_stanza.h"
 
 #include <algorithm>
@@ -16,15 +17,10 @@ namespace {
 // memory than a slice whatever the size of the piece fed.
 constexpr std::size_t kArmourSlice = 64 * 1024;
 
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
 } // namespace
 
 struct Reader::State {
-    State(std::string_view passphrase, Sink sink) : passphrase(bytesOf(passphrase)), sink(std::move(sink)) {}
+    State(std::string_view passphrase, Sink sink) : passphrase(BytesOf(passphrase)), sink(std::move(sink)) {}
 
     void feedBinary(std::span<const std::uint8_t> bytes);
     void readHeader(std::span<const std::uint8_t> &bytes);

@@ -4,6 +4,7 @@
 #include "cipher/age/header.h"
 #include "cipher/age/locked_bytes.h"
 #include "cipher/age/payload.h"
+#include "cipher/age/primitives.h"
 #include "cipher/age/scrypt_stanza.h"
 #include "cipher/password_rule.h"
 
@@ -12,14 +13,6 @@
 #include <stdexcept>
 
 namespace ombre::age {
-namespace {
-
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
-} // namespace
 
 struct Writer::State {
     explicit State(Sink sink) : sink(std::move(sink)) {}
@@ -62,7 +55,7 @@ Writer::Writer(std::string_view passphrase, bool armoured, Sink sink, int workFa
     const FileKey fileKey = s.fileKey.span().first<kFileKeySize>();
     std::string header;
     {
-        const LockedBytes passphraseCopy(bytesOf(passphrase));
+        const LockedBytes passphraseCopy(BytesOf(passphrase));
         const Stanza stanza = MakeScryptStanza(passphraseCopy.span(), fileKey, workFactor);
         header = HeaderText({&stanza, 1}, fileKey);
     }
@@ -71,7 +64,7 @@ Writer::Writer(std::string_view passphrase, bool armoured, Sink sink, int workFa
     s.cipher.emplace(fileKey, nonce);
     if (armoured)
         s.armour.emplace(s.sink);
-    s.emit(bytesOf(header));
+    s.emit(BytesOf(header));
     s.emit(nonce);
 }
 
